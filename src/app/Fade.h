@@ -1,0 +1,13 @@
+#pragma once
+
+class QWidget;
+
+// Makes a window layered: pixels of the key colour red 1, green 0, blue 0
+// become see-through, and the whole window takes the opacity 0..255.
+// Returns false where the window cannot be made layered.
+bool FadeWindow(QWidget *window, int opacity);
+
+// The old system timer ticked 64 times a second (15.625 ms). Qt timers
+// count whole milliseconds, so successive ticks alternate between 15 and
+// 16 ms to keep the same average pace.
+int systemTickInterval(int tick);

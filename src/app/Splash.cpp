@@ -1,0 +1,99 @@
+#include "app/Splash.h"
+
+#include "app/Fade.h"
+#include "app/Forms.h"
+#include "app/Resources.h"
+#include "platform/Platform.h"
+#include "reader/ClickLabel.h"
+#include "reader/OpenBook.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QTimer>
+
+book::book(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("book"));
+    setWindowTitle(QStringLiteral(KV_PRODUCT_NAME));
+    setFixedSize(4905 / 15, 7020 / 15);
+    setFocusPolicy(Qt::StrongFocus);
+
+    Pic = new ClickLabel(this);
+    Pic->setObjectName(QStringLiteral("Pic"));
+    Pic->setGeometry(0, 0, 4935 / 15, 7095 / 15);
+    Pic->setPixmap(resources::splashPicture());
+    Pic->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Pic->setCursor(resources::handCursor());
+    Pic->setAutoFillBackground(true);
+    Pic->setStyleSheet(QStringLiteral("QLabel#Pic { background: #3a1518; }"));
+    Pic->setFocusPolicy(Qt::StrongFocus);
+    Pic->setAccessibleName(QStringLiteral(KV_PRODUCT_NAME));
+    connect(Pic, &ClickLabel::clicked, this, &book::Pic_Click);
+
+    trmLoad = new QTimer(this);
+    trmLoad->setObjectName(QStringLiteral("trmLoad"));
+    trmLoad->setTimerType(Qt::PreciseTimer);
+    trmLoad->setInterval(systemTickInterval(0));
+    connect(trmLoad, &QTimer::timeout, this, &book::trmLoad_Timer);
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+bool book::Form_Load()
+{
+    // The balloon tip over the picture is prepared here once tips exist.
+    FadeWindow(this, 10);
+    trmLoad->start();
+
+    auto &os = platform::current();
+    os.copyWithoutOverwrite(QStringLiteral("comdlg32.ocx"), os.systemFolder() + QStringLiteral("/comdlg32.ocx"));
+
+    if (os.anotherInstanceRunning()) {
+        trmLoad->stop();
+        os.prompts().message(QStringLiteral("Программа уже запущена"), QStringLiteral("Kvillborn"),
+                             platform::Icon::None);
+        return false;
+    }
+    return true;
+}
+
+void book::trmLoad_Timer()
+{
+    FadeWindow(this, FadeLevel);
+    if (FadeLevel == 228) {
+        trmLoad->stop();
+        return;
+    }
+    FadeLevel += 4;
+    trmLoad->setInterval(systemTickInterval(++tick_));
+}
+
+void book::Pic_Click()
+{
+    // Balloon tips go with the splash once they exist.
+    OpenBook *reader = Forms::openBook();
+    reader->show();
+    reader->activateWindow();
+    trmLoad->stop();
+    Forms::unloadSplash();
+}
+
+void book::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Escape) {
+        event->accept();
+        Pic_Click();
+        return;
+    }
+    event->accept(); // every other key does nothing
+}
+
+void book::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        Pic_Click();
+    else
+        QWidget::mouseReleaseEvent(event);
+}

@@ -1,0 +1,76 @@
+#include "app/Startup.h"
+
+namespace startup {
+
+int versionValue(platform::OsVersion v)
+{
+    return v.major + v.minor;
+}
+
+bool versionAccepted(platform::OsVersion v)
+{
+    return versionValue(v) >= 5;
+}
+
+QString instanceTitle(const QString &productName, const QString &version)
+{
+    const QStringList parts = version.split(QLatin1Char('.'));
+    return productName + QLatin1Char(' ') + QString::number(parts.value(0).toInt()) + QLatin1Char('.')
+        + QString::number(parts.value(1).toInt());
+}
+
+bool FindRunningInstance(platform::Platform &os, const QString &title)
+{
+    int found = 0;
+    for (const platform::TopWindow &w : os.topLevelWindows()) {
+        if (w.title.contains(title, Qt::CaseInsensitive)) {
+            os.restoreAndRaise(w.id);
+            ++found;
+        }
+    }
+    return found >= 1;
+}
+
+Outcome Main(platform::Platform &os, const Folders &folders, const QString &title)
+{
+    const QString language = folders.program + QStringLiteral("/language");
+    os.makeFolder(language);
+    const platform::OsVersion version = os.osVersion();
+
+    // A running copy is looked for before the system is judged, so the
+    // reader of an old system who starts twice hears about the copy.
+    if (FindRunningInstance(os, title)) {
+        os.prompts().message(QStringLiteral("Programm already started!!!\r\n:-("), QStringLiteral("Error..."),
+                             platform::Icon::Information);
+        return Outcome::RunningCopy;
+    }
+    if (!versionAccepted(version)) {
+        os.prompts().message(
+            QStringLiteral("К сожалению Windows 95, не поддерживается.\r\nпопробуйте Windows 98, 2000 или XP"),
+            QStringLiteral("От авторов..."), platform::Icon::Information);
+        return Outcome::OldSystem;
+    }
+
+    const QString system = os.systemFolder();
+
+    // Every copy keeps what is already in place; every delete tolerates a
+    // missing file. A second start therefore changes nothing.
+    for (const QString &module : ModulesToMove)
+        os.copyWithoutOverwrite(folders.program + QLatin1Char('/') + module, language + QLatin1Char('/') + module);
+    for (const char *support : {"richtx32.ocx", "Xvoice.dll"}) {
+        const QString name = QLatin1String(support);
+        os.copyWithoutOverwrite(folders.current + QLatin1Char('/') + name, system + QLatin1Char('/') + name);
+    }
+    const QString fonts = os.fontsFolder();
+    if (os.copyWithoutOverwrite(folders.current + QStringLiteral("/ps_____r.ttf"),
+                                fonts + QStringLiteral("/ps_____r.ttf")))
+        os.openWithShell(fonts);
+
+    for (const QString &module : ModulesToDelete)
+        os.removeFile(folders.program + QLatin1Char('/') + module);
+    for (const QString &module : RetiredModules)
+        os.removeFile(language + QLatin1Char('/') + module);
+    return Outcome::ShowSplash;
+}
+
+} // namespace startup

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "common/Result.h"
+#include "platform/Platform.h"
+
+#include <QString>
+#include <QStringList>
+
+// What the program does once at start, before any window exists: the
+// language folder, the system test, the running-copy test and the placing
+// of the support files. The splash screen comes after.
+namespace startup {
+
+// Major plus minor, as the old system test compared it.
+int versionValue(platform::OsVersion v);
+bool versionAccepted(platform::OsVersion v);
+
+// The product name, a space and major.minor of the program's version.
+QString instanceTitle(const QString &productName, const QString &version);
+
+// Restores and raises every top-level window whose title contains `title`
+// (ignoring case); true when there was at least one.
+bool FindRunningInstance(platform::Platform &os, const QString &title);
+
+inline const QStringList ModulesToMove = {
+    QStringLiteral("eng.lng"), QStringLiteral("rus.lng"), QStringLiteral("tl.lng"), QStringLiteral("fr.lng"),
+    QStringLiteral("de.lng"),  QStringLiteral("5.lng"),   QStringLiteral("bel.lng"),
+};
+inline const QStringList ModulesToDelete = {
+    QStringLiteral("eng.lng"), QStringLiteral("rus.lng"), QStringLiteral("tl.lng"), QStringLiteral("fr.lng"),
+    QStringLiteral("5.lng"),   QStringLiteral("de.lng"),  QStringLiteral("bel.lng"),
+};
+inline const QStringList RetiredModules = {QStringLiteral("1.lng"), QStringLiteral("2.lng"),
+                                           QStringLiteral("3.lng"), QStringLiteral("4.lng")};
+
+struct Folders
+{
+    QString program; // the folder that holds the program file
+    QString current; // the working directory the program was started in
+};
+
+enum class Outcome {
+    ShowSplash,   // go on: load the splash screen
+    RunningCopy,  // another copy was found and raised; end
+    OldSystem,    // the system is too old; end
+};
+
+// The start-up steps up to (not including) the splash screen. Messages go
+// through the platform's prompts; the caller ends the program unless the
+// outcome is ShowSplash.
+Outcome Main(platform::Platform &os, const Folders &folders, const QString &title);
+
+} // namespace startup

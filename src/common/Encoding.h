@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The text files the program reads (settings, language modules, bookmarks)
+// may come from the old Windows program in Windows-1251 or be written
+// today in UTF-8. UTF-8 (with or without a BOM) wins whenever the bytes
+// are valid UTF-8.
+namespace encoding {
+
+enum class Kind { Utf8, Windows1251 };
+
+Kind detect(const QByteArray &bytes);
+QString decode(const QByteArray &bytes, Kind kind);
+QString decode(const QByteArray &bytes);
+QByteArray encode(const QString &text, Kind kind);
+
+} // namespace encoding

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// The outcome of an operation that can fail for a reason the reader should
+// be told about once (a file that could not be written, say).
+struct Result
+{
+    bool ok = true;
+    QString error;
+
+    static Result success() { return {}; }
+    static Result failure(QString why) { return {false, std::move(why)}; }
+    explicit operator bool() const { return ok; }
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+// The language chooser: the modules of the language folder with their
+// names and authors; Apply makes the chosen one the interface language now
+// and at every later start.
+class frmLang final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmLang)
+
+public:
+    explicit frmLang(QWidget *parent = nullptr);
+
+    // False when the folder holds no module: the warning was shown and the
+    // program is ending.
+    bool Form_Load();
+    void lfff_Click();
+    void cmdApply_Click();
+    void cmdCancel_Click();
+
+    QListWidget *lfff = nullptr;
+    QPushButton *cmdApply = nullptr;
+    QPushButton *cmdCancel = nullptr;
+    // Below the visible area: the path of the module last clicked.
+    QLabel *tf = nullptr;
+    // The module file names, entry for entry beside lfff.
+    QStringList lff;
+};

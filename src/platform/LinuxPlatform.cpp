@@ -1,0 +1,157 @@
+#include "platform/LinuxPlatform.h"
+
+#include "platform/X11Windows.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QCryptographicHash>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <sys/utsname.h>
+
+#include <cstdlib>
+
+namespace platform {
+
+void QtPrompts::message(const QString &text, const QString &title, Icon icon)
+{
+    QMessageBox box;
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (icon) {
+    case Icon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+std::optional<QColor> QtPrompts::chooseColour()
+{
+    for (int i = 0; i < QColorDialog::customCount(); ++i)
+        QColorDialog::setCustomColor(i, Qt::black);
+    QColorDialog dialog;
+    dialog.setOption(QColorDialog::DontUseNativeDialog, false);
+    dialog.setCurrentColor(Qt::black);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedColor();
+}
+
+LinuxPlatform::LinuxPlatform() = default;
+LinuxPlatform::~LinuxPlatform() = default;
+
+OsVersion LinuxPlatform::osVersion()
+{
+    utsname name{};
+    if (uname(&name) != 0)
+        return {};
+    // "6.1.0-18-amd64" -> 6, 1
+    const QStringList parts = QString::fromLatin1(name.release).split(QLatin1Char('.'));
+    OsVersion v;
+    v.major = parts.value(0).toInt();
+    v.minor = parts.value(1).section(QLatin1Char('-'), 0, 0).toInt();
+    return v;
+}
+
+QList<TopWindow> LinuxPlatform::topLevelWindows()
+{
+    return x11::topLevelWindows();
+}
+
+void LinuxPlatform::restoreAndRaise(std::uint32_t id)
+{
+    x11::restoreAndRaise(id);
+}
+
+bool LinuxPlatform::makeFolder(const QString &path)
+{
+    return QDir().mkpath(path);
+}
+
+bool LinuxPlatform::copyWithoutOverwrite(const QString &from, const QString &to)
+{
+    return QFile::copy(from, to); // never overwrites an existing file
+}
+
+bool LinuxPlatform::removeFile(const QString &path)
+{
+    return QFile::remove(path);
+}
+
+QString LinuxPlatform::windowsFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+}
+
+QString LinuxPlatform::systemFolder()
+{
+    const QString folder = windowsFolder() + QStringLiteral("/kvillborn");
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QString LinuxPlatform::fontsFolder()
+{
+    // Always there on the old system; here it may have to be made first.
+    const QString folder = windowsFolder() + QStringLiteral("/fonts");
+    QDir().mkpath(folder);
+    return folder;
+}
+
+void LinuxPlatform::openWithShell(const QString &pathOrUrl)
+{
+    const QUrl url = QUrl::fromUserInput(pathOrUrl, QDir::currentPath(), QUrl::AssumeLocalFile);
+    QDesktopServices::openUrl(url);
+}
+
+bool LinuxPlatform::anotherInstanceRunning()
+{
+    if (ownsInstance_)
+        return false;
+    if (!instanceLock_) {
+        // One lock per installed copy: two program folders may run side by side.
+        const QByteArray key =
+            QCryptographicHash::hash(QCoreApplication::applicationFilePath().toUtf8(), QCryptographicHash::Sha1)
+                .toHex()
+                .left(16);
+        QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (dir.isEmpty())
+            dir = QDir::tempPath();
+        instanceLock_ = std::make_unique<QLockFile>(dir + QStringLiteral("/kvillborn-") + QLatin1String(key)
+                                                    + QStringLiteral(".lock"));
+        // Only a lock whose process is gone is stale, however old it is.
+        instanceLock_->setStaleLockTime(0);
+    }
+    ownsInstance_ = instanceLock_->tryLock(0);
+    return !ownsInstance_;
+}
+
+} // namespace platform
+
+namespace platform {
+
+void LinuxPlatform::endProgram()
+{
+    // Nothing is saved on the way out: every file was written when it
+    // changed. Leaving through exit() skips the event loop entirely.
+    QApplication::closeAllWindows();
+    std::exit(0);
+}
+
+} // namespace platform

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// The only door to the operating system. Everything above this layer asks
+// a Platform for what it needs, so tests can stand in for the system and a
+// test never blocks on a modal box or opens a file manager.
+namespace platform {
+
+// True when a graphical session can be reached (X11 or Wayland), or when
+// the caller chose a Qt platform plugin explicitly (offscreen, xcb, ...).
+bool hasDisplay();
+
+struct OsVersion
+{
+    int major = 0;
+    int minor = 0;
+};
+
+struct TopWindow
+{
+    std::uint32_t id = 0;
+    QString title;
+};
+
+enum class Icon { None, Information, Warning, Critical };
+
+// Message boxes and the standard dialogs.
+class Prompts
+{
+public:
+    virtual ~Prompts() = default;
+    virtual void message(const QString &text, const QString &title, Icon icon) = 0;
+    // The colour dialog, opened without a preset colour and with sixteen
+    // black custom colours every time; nullopt when it was cancelled.
+    virtual std::optional<QColor> chooseColour() = 0;
+};
+
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    virtual OsVersion osVersion() = 0;
+
+    // Every top-level window of the desktop that has a title, in the order
+    // the window manager keeps them.
+    virtual QList<TopWindow> topLevelWindows() = 0;
+    // Brings a window back from minimised and to the front.
+    virtual void restoreAndRaise(std::uint32_t id) = 0;
+
+    // File services whose results the start-up ignores where it should.
+    virtual bool makeFolder(const QString &path) = 0;
+    virtual bool copyWithoutOverwrite(const QString &from, const QString &to) = 0;
+    virtual bool removeFile(const QString &path) = 0;
+
+    // The folders the program's support files go to.
+    virtual QString windowsFolder() = 0; // the user's data home
+    virtual QString systemFolder() = 0;  // a support folder under it
+    virtual QString fontsFolder() = 0;   // where the user's fonts live
+
+    virtual void openWithShell(const QString &pathOrUrl) = 0;
+
+    // True when another copy of this program is running. The first caller
+    // in a process takes the claim and keeps it until the process ends; a
+    // crashed copy leaves nothing that blocks the next start.
+    virtual bool anotherInstanceRunning() = 0;
+
+    virtual Prompts &prompts() = 0;
+
+    // Ends the program at once: no window gets a further event.
+    virtual void endProgram() = 0;
+};
+
+// The platform the program runs on. Tests install a fake with set().
+Platform &current();
+void set(Platform *platform);
+
+} // namespace platform

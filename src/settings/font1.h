@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The font-and-colour dialog: the reader tries a typeface, style, size,
+// effects and colour on a sample, applies them to the pages and keeps
+// them for the next start.
+class font1 final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(font1)
+
+public:
+    explicit font1(QWidget *parent = nullptr);
+
+    void Form_Load();
+    void cmbFont_Click(int index);
+    void chkUnderline_Click();
+    void chkStrikethru_Click();
+    void color_Click();
+    void cmdFontOriginal_Click();
+    void cmdFontApply_Click();
+    void Command1_Click();
+    // The save step: the four keys of program.ini.
+    void chkDef_Click();
+
+    static inline const QString SampleText = QStringLiteral("Арвий Квиллборн");
+
+    QLabel *lblFont = nullptr;
+    QLabel *lblStyle = nullptr;
+    QLabel *lblSize = nullptr;
+    std::array<QComboBox *, 3> cmbFont{};
+    QLabel *lblEffects = nullptr;
+    QCheckBox *chkStrikethru = nullptr;
+    QCheckBox *chkUnderline = nullptr;
+    QPushButton *color = nullptr;
+    QLabel *lblPreview = nullptr;
+    QLineEdit *txtPreview = nullptr;
+    QPushButton *cmdFontOriginal = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *cmdFontApply = nullptr;
+
+    QColor sampleColour() const;
+
+private:
+    void setSampleColour(const QColor &colour);
+    void select(int list, const QString &text);
+};
+
+// Every screen typeface, with the old system's names for the faces that
+// resolve to their metric twins, so the "original look" can be chosen.
+QStringList screenFonts();

@@ -1,0 +1,111 @@
+// The splash screen as the reader meets it: it fades in to 228 and stops,
+// opens the book on a click, Enter or Esc, and refuses a second copy.
+#include "app/Forms.h"
+#include "app/Paths.h"
+#include "app/Fade.h"
+#include "app/Splash.h"
+#include "reader/ClickLabel.h"
+#include "reader/OpenBook.h"
+#include "support/TestProgram.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+class TestSplash : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> program;
+    FakePlatform *os = nullptr;
+
+    static int opacityOf(QWidget *w) { return qRound(w->windowOpacity() * 255); }
+
+private Q_SLOTS:
+    void init()
+    {
+        program = std::make_unique<TestProgram>();
+        os = program->os.get();
+    }
+    void cleanup() { program.reset(); }
+
+    void fadesFromTenThroughZeroToTwoTwentyEight()
+    {
+        book *s = Forms::splash();
+        QVERIFY(s);
+        QCOMPARE(opacityOf(s), 10);
+        QVERIFY(s->trmLoad->isActive());
+        QList<int> seen;
+        while (s->trmLoad->isActive() && seen.size() < 100) {
+            s->trmLoad_Timer();
+            seen << opacityOf(s);
+        }
+        QList<int> expected;
+        for (int level = 0; level <= 228; level += 4)
+            expected << level;
+        QCOMPARE(seen, expected);
+        QCOMPARE(s->FadeLevel, quint8(228));
+        QVERIFY(!s->trmLoad->isActive());
+    }
+
+    void fadeRunsOnItsOwnTimerInAboutASecond()
+    {
+        book *s = Forms::splash();
+        s->show();
+        QVERIFY(QTest::qWaitFor([s] { return !s->trmLoad->isActive(); }, 5000));
+        QCOMPARE(opacityOf(s), 228);
+        // Ticks alternate 15 and 16 ms: 64 of them make one second.
+        int sum = 0;
+        for (int i = 0; i < 64; ++i)
+            sum += systemTickInterval(i);
+        QCOMPARE(sum, 1000);
+    }
+
+    void keysThatOpenTheBook_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << true;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << true;
+        QTest::newRow("Esc") << int(Qt::Key_Escape) << true;
+        QTest::newRow("Space") << int(Qt::Key_Space) << false;
+        QTest::newRow("a letter") << int(Qt::Key_A) << false;
+    }
+    void keysThatOpenTheBook()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, opens);
+        book *s = Forms::splash();
+        s->show();
+        QTest::keyClick(s, Qt::Key(key));
+        QCOMPARE(Forms::openBookLoaded(), opens);
+        QCOMPARE(Forms::splashLoaded(), !opens);
+        if (opens)
+            QVERIFY(Forms::openBook()->isVisible());
+    }
+
+    void clickDuringTheFadeOpensTheBook()
+    {
+        book *s = Forms::splash();
+        s->show();
+        s->trmLoad_Timer();
+        QTest::mouseClick(s->Pic, Qt::LeftButton);
+        QVERIFY(Forms::openBookLoaded());
+        QCOMPARE(Forms::openBook()->CurrentPage, qint16(1));
+        QVERIFY(!Forms::splashLoaded());
+    }
+
+    void secondCopyIsRefused()
+    {
+        os->otherCopy = true;
+        QVERIFY(!Forms::splash());
+        QCOMPARE(os->fakePrompts.messages.size(), 1);
+        QCOMPARE(os->fakePrompts.messages[0].text, QStringLiteral("Программа уже запущена"));
+        QCOMPARE(os->fakePrompts.messages[0].title, QStringLiteral("Kvillborn"));
+        QCOMPARE(os->fakePrompts.messages[0].icon, platform::Icon::None);
+        QVERIFY(!Forms::openBookLoaded());
+    }
+};
+
+QTEST_MAIN(TestSplash)
+#include "tst_splash.moc"

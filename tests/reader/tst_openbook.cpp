@@ -1,0 +1,279 @@
+// The reading window as the reader uses it: the first spread after
+// opening, turning with the two buttons, and leaving the program.
+#include "app/Forms.h"
+#include "app/Paths.h"
+#include "support/TestProgram.h"
+#include "reader/BookTables.h"
+#include "reader/ClickLabel.h"
+#include "reader/OpenBook.h"
+#include "reader/PageStore.h"
+
+#include <QAccessible>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QApplication>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+class TestOpenBook : public QObject
+{
+    Q_OBJECT
+
+    OpenBook *w = nullptr;
+    std::unique_ptr<TestProgram> program;
+
+    void writeIni(const QByteArray &content)
+    {
+        Forms::unloadAll();
+        program->write(QStringLiteral("program.ini"), content);
+        w = Forms::openBook();
+    }
+    static QColor colourOf(QWidget *label) { return label->palette().color(QPalette::WindowText); }
+
+    void expectSpread(int p)
+    {
+        QCOMPARE(w->CurrentPage, p);
+        QCOMPARE(w->txtleft->text(), *bookdata::LoadPageText(p));
+        QCOMPARE(w->txtright->text(), *bookdata::LoadPageText(p + 1));
+        QCOMPARE(w->leftNum->text(), QStringLiteral(" %1").arg(p));
+        QCOMPARE(w->rightNum->text(), QStringLiteral(" %1").arg(p + 1));
+        QCOMPARE(w->zleft->text(), bookdata::titleRow(p)->left);
+        QCOMPARE(w->zright->text(), bookdata::titleRow(p)->right);
+        QCOMPARE(w->lblback->isHidden(), p == 1);
+        QCOMPARE(w->lblnext->isHidden(), p == 165);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        program = std::make_unique<TestProgram>();
+        w = Forms::openBook();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+    }
+    void cleanup() { program.reset(); }
+
+    void opensOnTheFirstSpread();
+    void layoutFollowsTheBook();
+    void turnsForwardToTheLastSpread();
+    void turnsBackToTheFirstSpread();
+    void jumpFromLastToFirstRestoresButtons();
+    void titlesKeepTheirTextOnAnEvenPage();
+    void keyboardTurnsOnlyWhereAButtonIs();
+    void everythingOnThePageIsReadable();
+    void closingEndsTheProgram();
+    void noSettingsFileGivesTheBooksOwnLook();
+    void settingsFileRestylesAllFourLabels();
+    void unusableValuesFallBackOneByOne_data();
+    void unusableValuesFallBackOneByOne();
+    void storedStyleIsNotRead();
+};
+
+void TestOpenBook::noSettingsFileGivesTheBooksOwnLook()
+{
+    for (QWidget *label : {static_cast<QWidget *>(w->txtleft), static_cast<QWidget *>(w->txtright),
+                           static_cast<QWidget *>(w->zleft), static_cast<QWidget *>(w->zright)}) {
+        QCOMPARE(label->font().family(), QStringLiteral("PresentScript"));
+        QCOMPARE(label->font().pointSizeF(), 14.0);
+        QCOMPARE(colourOf(label), QColor(Qt::black));
+    }
+    QVERIFY(w->zleft->font().bold());
+    QCOMPARE(w->Label1, QStringLiteral("PresentScript"));
+    QCOMPARE(w->Label3, QStringLiteral("14"));
+    QCOMPARE(w->Label4, QStringLiteral("0"));
+    QCOMPARE(w->LanguageModulePath(), program->path(QStringLiteral("language/eng.lng")));
+}
+
+void TestOpenBook::settingsFileRestylesAllFourLabels()
+{
+    // Written by the font dialog as [General]; read as general.
+    writeIni("[General]\r\nFont=Liberation Sans\r\nFontSize=20\r\n[FontColor]\r\nForeColor=255\r\n"
+             "[Interface]\r\nlanguage=/somewhere/else/rus.lng\r\n");
+    for (ClickLabel *label : {w->txtleft, w->txtright, w->zleft, w->zright}) {
+        QCOMPARE(label->font().family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(label->font().pointSizeF(), 20.0);
+        QCOMPARE(colourOf(label), QColor(255, 0, 0));
+    }
+    QVERIFY(w->zleft->font().bold() && w->zright->font().bold());
+    QVERIFY(!w->txtleft->font().bold());
+    QCOMPARE(w->LanguageModulePath(), QStringLiteral("/somewhere/else/rus.lng"));
+
+    writeIni("[FontColor]\nForeColor=16711680\n");
+    QCOMPARE(colourOf(w->txtright), QColor(0, 0, 255));
+}
+
+void TestOpenBook::unusableValuesFallBackOneByOne_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<double>("size");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("size not a number") << QByteArray("[general]\nFontSize=big\n[FontColor]\nForeColor=255\n") << 14.0
+                                       << QColor(255, 0, 0);
+    QTest::newRow("size zero") << QByteArray("[general]\nFontSize=0\n") << 14.0 << QColor(Qt::black);
+    QTest::newRow("size too large") << QByteArray("[general]\nFontSize=5000\n") << 14.0 << QColor(Qt::black);
+    QTest::newRow("fractional size") << QByteArray("[general]\nFontSize=11.5\n") << 11.5 << QColor(Qt::black);
+    QTest::newRow("colour negative") << QByteArray("[general]\nFontSize=9\n[FontColor]\nForeColor=-5\n") << 9.0
+                                     << QColor(Qt::black);
+    QTest::newRow("colour too large") << QByteArray("[FontColor]\nForeColor=16777216\n") << 14.0 << QColor(Qt::black);
+    QTest::newRow("colour words") << QByteArray("[FontColor]\nForeColor=red\n") << 14.0 << QColor(Qt::black);
+}
+
+void TestOpenBook::unusableValuesFallBackOneByOne()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(double, size);
+    QFETCH(QColor, colour);
+    writeIni(ini);
+    QCOMPARE(w->txtleft->font().pointSizeF(), size);
+    QCOMPARE(w->zright->font().pointSizeF(), size);
+    QCOMPARE(colourOf(w->txtleft), colour);
+    // The rest of the load still ran: the book is open on its first spread.
+    QCOMPARE(w->txtleft->text(), *bookdata::LoadPageText(1));
+    QCOMPARE(w->leftNum->text(), QStringLiteral(" 1"));
+    // And the file keeps what the reader wrote.
+    QCOMPARE(program->read(QStringLiteral("program.ini")), ini);
+}
+
+void TestOpenBook::storedStyleIsNotRead()
+{
+    writeIni("[General]\nBold=Bold Italic\nFont=" + QByteArray(300, 'F') + "\n");
+    QVERIFY(!w->txtleft->font().bold());
+    QVERIFY(!w->txtleft->font().italic());
+    QCOMPARE(w->Label1.size(), 254);
+}
+
+void TestOpenBook::opensOnTheFirstSpread()
+{
+    expectSpread(1);
+    QCOMPARE(w->zleft->text(), QStringLiteral("***"));
+    QCOMPARE(w->zright->text(), QStringLiteral("***"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("Арвий Квиллборн - Избранное"));
+}
+
+void TestOpenBook::layoutFollowsTheBook()
+{
+    QCOMPARE(w->centralWidget()->size(), QSize(717, 487));
+    QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(w->txtleft->geometry(), QRect(16, 64, 321, 361));
+    QCOMPARE(w->txtright->geometry(), QRect(368, 64, 329, 361));
+    QVERIFY(w->zleft->font().bold());
+    QVERIFY(!w->txtleft->font().bold());
+    QCOMPARE(w->txtleft->font().family(), QStringLiteral("PresentScript"));
+    QCOMPARE(w->txtleft->font().pointSize(), 14);
+    QCOMPARE(w->lblback->text(), QStringLiteral("Предыдущее"));
+    QCOMPARE(w->lblnext->text(), QStringLiteral("Следующее"));
+    QCOMPARE(w->lblnext->cursor().shape(), Qt::BitmapCursor);
+    // Page texts are centred line by line; the picture is really there.
+    QVERIFY(w->txtleft->alignment() & Qt::AlignHCenter);
+    QVERIFY(!w->Picture1->pixmap().isNull());
+    QCOMPARE(w->Picture1->pixmap().deviceIndependentSize().toSize(), QSize(715, 482));
+    // Before any language is applied the window wears its design captions.
+    OpenBook design;
+    const QStringList menus = {QStringLiteral("Меню"), QStringLiteral("Закладки"), QStringLiteral("О программе")};
+    QStringList bar;
+    for (QAction *a : design.menuBar()->actions())
+        bar << a->text();
+    QCOMPARE(bar, menus);
+    QCOMPARE(design.ogl->text(), QStringLiteral("Оглавление"));
+    QCOMPARE(design.mnuExit->text(), QStringLiteral("Выход"));
+    QCOMPARE(design.FindTx->text(), QString());
+}
+
+void TestOpenBook::turnsForwardToTheLastSpread()
+{
+    w->CurrentPage = 163;
+    w->ShowSpread(w->CurrentPage);
+    expectSpread(163);
+    QTest::mouseClick(w->lblnext, Qt::LeftButton);
+    expectSpread(165);
+    // Pressing the (now hidden) button's handler at the end changes nothing.
+    w->lblnext_Click();
+    expectSpread(165);
+
+    // And all the way from the start: 82 turns reach the last spread.
+    w->CurrentPage = 1;
+    w->ShowSpread(w->CurrentPage);
+    for (int i = 0; i < 82; ++i)
+        QTest::mouseClick(w->lblnext, Qt::LeftButton);
+    expectSpread(165);
+}
+
+void TestOpenBook::turnsBackToTheFirstSpread()
+{
+    w->CurrentPage = 3;
+    w->ShowSpread(w->CurrentPage);
+    QTest::mouseClick(w->lblback, Qt::LeftButton);
+    expectSpread(1);
+    // The middle of the book shows both buttons.
+    w->CurrentPage = 83;
+    w->ShowSpread(w->CurrentPage);
+    expectSpread(83);
+}
+
+void TestOpenBook::jumpFromLastToFirstRestoresButtons()
+{
+    w->CurrentPage = 165;
+    w->ShowSpread(w->CurrentPage);
+    expectSpread(165);
+    w->CurrentPage = 1;
+    w->ShowSpread(w->CurrentPage);
+    expectSpread(1);
+}
+
+void TestOpenBook::titlesKeepTheirTextOnAnEvenPage()
+{
+    w->CurrentPage = 53;
+    w->ShowPageTitle();
+    const QString left = w->zleft->text(), right = w->zright->text();
+    w->CurrentPage = 2;
+    w->ShowPageTitle();
+    QCOMPARE(w->zleft->text(), left);
+    QCOMPARE(w->zright->text(), right);
+    w->CurrentPage = 167;
+    w->ShowPageTitle();
+    QCOMPARE(w->zright->text(), right);
+}
+
+void TestOpenBook::keyboardTurnsOnlyWhereAButtonIs()
+{
+    QTest::keyClick(w, Qt::Key_PageUp); // no button back on the first spread
+    expectSpread(1);
+    QTest::keyClick(w, Qt::Key_PageDown);
+    expectSpread(3);
+    QTest::keyClick(w, Qt::Key_Left);
+    expectSpread(1);
+    w->CurrentPage = 165;
+    w->ShowSpread(w->CurrentPage);
+    QTest::keyClick(w, Qt::Key_Right);
+    expectSpread(165);
+}
+
+void TestOpenBook::everythingOnThePageIsReadable()
+{
+    for (QWidget *label : {static_cast<QWidget *>(w->txtleft), static_cast<QWidget *>(w->zright),
+                           static_cast<QWidget *>(w->leftNum), static_cast<QWidget *>(w->lblnext)}) {
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(label);
+        QVERIFY(iface);
+        const QString spoken = iface->text(QAccessible::Name) + iface->text(QAccessible::Value);
+        QVERIFY2(!spoken.trimmed().isEmpty(), qPrintable(label->objectName()));
+    }
+}
+
+void TestOpenBook::closingEndsTheProgram()
+{
+    // The event loop must end by itself when the window closes; the
+    // guard timer fails the test instead of hanging it.
+    bool guardFired = false;
+    QTimer::singleShot(0, w, [this] { w->mnuExit->trigger(); });
+    QTimer::singleShot(5000, qApp, [&] {
+        guardFired = true;
+        QCoreApplication::exit(1);
+    });
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!guardFired);
+    QVERIFY(!Forms::openBookLoaded());
+}
+
+QTEST_MAIN(TestOpenBook)
+#include "tst_openbook.moc"

@@ -16,6 +16,7 @@ struct Registry
     QPointer<book> splash;
     QPointer<::font1> font1;
     QPointer<::frmLang> frmLang;
+    QStringList order;
 };
 
 Registry &registry()
@@ -31,6 +32,7 @@ Window *create(QPointer<Window> &slot)
     if (!slot) {
         slot = new Window;
         slot->setAttribute(Qt::WA_DeleteOnClose);
+        registry().order.append(slot->objectName());
         slot->Form_Load();
     }
     return slot;
@@ -86,6 +88,11 @@ void unloadSplash()
     return create(registry().frmLang);
 }
 
+QStringList loadOrder()
+{
+    return registry().order;
+}
+
 bool loaded(const char *objectName)
 {
     const auto &forms = registry();
@@ -103,6 +110,7 @@ void unloadAll()
     delete forms.font1.data();
     delete forms.splash.data();
     delete forms.openBook.data();
+    forms.order.clear();
 }
 
 } // namespace Forms

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 class OpenBook;
 class book;
 class font1;
@@ -25,6 +27,9 @@ void unloadSplash();
 ::font1 *font1();
 ::frmLang *frmLang();
 bool loaded(const char *objectName);
+// The object names of the windows in the order their loads began, since
+// the program started (or since unloadAll).
+QStringList loadOrder();
 
 // Destroys every window; the next reference starts fresh (tests use this).
 void unloadAll();

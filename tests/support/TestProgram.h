@@ -5,6 +5,7 @@
 // windows load exactly as they do for a reader.
 #include "app/Forms.h"
 #include "app/Paths.h"
+#include "app/Resources.h"
 #include "support/FakePlatform.h"
 
 #include <QDir>
@@ -21,6 +22,7 @@ public:
 
     explicit TestProgram(bool withModules = true)
     {
+        resources::registerTypeface(qEnvironmentVariable("KV_BUILD_DIR"));
         os = std::make_unique<FakePlatform>(dir.path());
         platform::set(os.get());
         paths::setProgramFolder(dir.path());

@@ -1,0 +1,165 @@
+// The font-and-colour dialog as the reader uses it: it opens on the
+// pages' current look, tries changes on the sample, applies them to the
+// pages and keeps them for the next start.
+#include "app/Forms.h"
+#include "reader/ClickLabel.h"
+#include "reader/OpenBook.h"
+#include "settings/Profile.h"
+#include "settings/font1.h"
+#include "support/TestProgram.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+class TestFont1 : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> program;
+    OpenBook *w = nullptr;
+    font1 *d = nullptr;
+
+    void start(const QByteArray &ini = {})
+    {
+        program->write(QStringLiteral("program.ini"), ini);
+        w = Forms::openBook();
+        d = Forms::font1();
+    }
+    QString ini() const { return program->path(QStringLiteral("program.ini")); }
+    static QColor colourOf(QWidget *label) { return label->palette().color(QPalette::WindowText); }
+
+private Q_SLOTS:
+    void init() { program = std::make_unique<TestProgram>(); }
+    void cleanup() { program.reset(); }
+
+    void opensOnThePagesLook()
+    {
+        start("[general]\r\nFontSize=16\r\n[FontColor]\r\nForeColor=32768\r\n");
+        QCOMPARE(d->cmbFont[0]->currentText(), QStringLiteral("PresentScript"));
+        QCOMPARE(d->cmbFont[1]->currentText(), QStringLiteral("Regular"));
+        QCOMPARE(d->cmbFont[2]->currentText(), QStringLiteral("16"));
+        QVERIFY(!d->chkUnderline->isChecked());
+        QVERIFY(!d->chkStrikethru->isChecked());
+        QCOMPARE(d->sampleColour(), QColor(0, 128, 0));
+        QCOMPARE(d->txtPreview->text(), font1::SampleText);
+        QCOMPARE(d->txtPreview->font().family(), QStringLiteral("PresentScript"));
+        QVERIFY(!d->cmdFontApply->isEnabled());
+        QVERIFY(screenFonts().contains(QStringLiteral("Times New Roman")));
+    }
+
+    void sizeOutsideTheListLeavesItUnchosen()
+    {
+        start("[general]\r\nFontSize=11\r\n");
+        QCOMPARE(d->cmbFont[2]->currentIndex(), -1);
+        QCOMPARE(d->txtPreview->font().pointSize(), 11);
+        // Apply then keeps the pages' size and never stores an empty one.
+        d->cmbFont[1]->setCurrentText(QStringLiteral("Italic"));
+        d->cmdFontApply->click();
+        QCOMPARE(w->txtleft->font().pointSizeF(), 11.0);
+        QCOMPARE(ReadIniString(QStringLiteral("general"), QStringLiteral("FontSize"), QStringLiteral("none"), ini()),
+                 QStringLiteral("11"));
+        QVERIFY(w->txtleft->font().italic());
+    }
+
+    void typefaceOutsideTheListIsNeverStoredEmpty()
+    {
+        start("[general]\r\nFont=No Such Face At All\r\n");
+        QCOMPARE(d->cmbFont[0]->currentIndex(), -1);
+        d->cmbFont[2]->setCurrentText(QStringLiteral("18"));
+        d->cmdFontApply->click();
+        QCOMPARE(ReadIniString(QStringLiteral("general"), QStringLiteral("Font"), {}, ini()),
+                 QStringLiteral("No Such Face At All"));
+        QCOMPARE(w->txtleft->font().pointSizeF(), 18.0);
+    }
+
+    void choosingATypefaceResetsTheSample()
+    {
+        start();
+        d->txtPreview->setText(QStringLiteral("something else"));
+        d->cmbFont[0]->setCurrentText(QStringLiteral("Arial"));
+        QCOMPARE(d->txtPreview->text(), font1::SampleText);
+        QCOMPARE(d->txtPreview->font().family(), QStringLiteral("Arial"));
+        QVERIFY(d->cmdFontApply->isEnabled());
+    }
+
+    void originalThenApply()
+    {
+        start("[FontColor]\r\nForeColor=255\r\n");
+        d->chkUnderline->setChecked(true);
+        d->cmdFontApply->click();
+        QVERIFY(w->txtleft->font().underline());
+        const QString titleFace = w->zleft->font().family();
+
+        d->cmdFontOriginal->click();
+        d->cmdFontApply->click();
+        for (ClickLabel *page : {w->txtleft, w->txtright}) {
+            QCOMPARE(page->font().family(), QStringLiteral("Times New Roman"));
+            QVERIFY(!page->font().underline() && !page->font().strikeOut());
+        }
+        for (ClickLabel *label : {w->txtleft, w->txtright, w->zleft, w->zright}) {
+            QVERIFY(label->font().bold());
+            QCOMPARE(label->font().pointSizeF(), 14.0);
+            QCOMPARE(colourOf(label), QColor(255, 0, 0));
+        }
+        QCOMPARE(w->zleft->font().family(), titleFace);
+        QVERIFY(!d->cmdFontApply->isEnabled());
+        const QByteArray file = program->read(QStringLiteral("program.ini"));
+        QCOMPARE(file, QByteArray("[FontColor]\r\nForeColor=255\r\n[General]\r\nFont=Times New Roman\r\n"
+                                  "FontSize=14\r\nBold=Bold\r\n"));
+    }
+
+    void colourDialog()
+    {
+        start();
+        program->os->fakePrompts.colourAnswer = std::nullopt;
+        d->color->click();
+        QCOMPARE(d->sampleColour(), QColor(Qt::black));
+        QVERIFY(!d->cmdFontApply->isEnabled());
+        program->os->fakePrompts.colourAnswer = QColor(0, 0, 255);
+        d->color->click();
+        QCOMPARE(program->os->fakePrompts.colourDialogs, 2);
+        d->cmdFontApply->click();
+        QCOMPARE(colourOf(w->zright), QColor(0, 0, 255));
+        QCOMPARE(ReadIniString(QStringLiteral("FontColor"), QStringLiteral("ForeColor"), {}, ini()),
+                 QStringLiteral("16711680"));
+    }
+
+    void nextStartKeepsFaceSizeColourButNotStyle()
+    {
+        start();
+        d->cmbFont[0]->setCurrentText(QStringLiteral("Arial"));
+        d->cmbFont[1]->setCurrentText(QStringLiteral("Bold Italic"));
+        d->cmbFont[2]->setCurrentText(QStringLiteral("12"));
+        d->chkStrikethru->setChecked(true);
+        program->os->fakePrompts.colourAnswer = QColor(128, 0, 0);
+        d->color->click();
+        d->cmdFontApply->click();
+        QVERIFY(w->txtright->font().strikeOut());
+
+        Forms::unloadAll();
+        w = Forms::openBook();
+        for (ClickLabel *label : {w->txtleft, w->txtright, w->zleft, w->zright}) {
+            QCOMPARE(label->font().family(), QStringLiteral("Arial"));
+            QCOMPARE(label->font().pointSizeF(), 12.0);
+            QCOMPARE(colourOf(label), QColor(128, 0, 0));
+            QVERIFY(!label->font().italic() && !label->font().strikeOut());
+        }
+        QVERIFY(!w->txtleft->font().bold());
+        QVERIFY(w->zleft->font().bold());
+    }
+
+    void closeKeepsWhatWasAppliedAndWritesNothing()
+    {
+        start();
+        d->cmbFont[2]->setCurrentText(QStringLiteral("8"));
+        d->Command1->click();
+        QCOMPARE(program->read(QStringLiteral("program.ini")), QByteArray());
+        QCOMPARE(w->txtleft->font().pointSizeF(), 14.0);
+    }
+};
+
+QTEST_MAIN(TestFont1)
+#include "tst_font1.moc"

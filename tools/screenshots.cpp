@@ -1,0 +1,72 @@
+// Renders the program's windows to PNG files, in any shipped language, so
+// their look can be reviewed without clicking through the program:
+//   QT_QPA_PLATFORM=offscreen build/kv_screenshots OUTDIR [module.lng ...]
+#include "app/Forms.h"
+#include "app/Paths.h"
+#include "app/Resources.h"
+#include "language/frmLang.h"
+#include "platform/LinuxPlatform.h"
+#include "reader/OpenBook.h"
+#include "settings/Profile.h"
+#include "settings/SettingsKeys.h"
+#include "settings/font1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QTemporaryDir>
+
+namespace {
+
+void save(QWidget *window, const QString &file)
+{
+    window->show();
+    QCoreApplication::processEvents();
+    window->grab().save(file);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() < 2) {
+        qCritical("usage: kv_screenshots OUTDIR [module.lng ...]");
+        return 2;
+    }
+    const QString out = args[1];
+    QDir().mkpath(out);
+    QStringList modules = args.mid(2);
+    if (modules.isEmpty())
+        modules = {QStringLiteral("eng.lng"), QStringLiteral("rus.lng")};
+
+    // A scratch program folder, so the real program.ini is never touched.
+    QTemporaryDir program;
+    paths::setProgramFolder(program.path());
+    QDir().mkpath(program.filePath(QStringLiteral("language")));
+    // The modules lie beside the program until its first start moves them.
+    const QString shipped = QCoreApplication::applicationDirPath();
+    for (const QString &folder : QStringList{shipped, shipped + QStringLiteral("/language")})
+        for (const QString &name : QDir(folder).entryList({QStringLiteral("*.lng")}))
+            QFile::copy(folder + QLatin1Char('/') + name, program.filePath(QStringLiteral("language/") + name));
+    resources::registerTypeface(shipped);
+    platform::LinuxPlatform os;
+    platform::set(&os);
+
+    for (const QString &module : modules) {
+        profile::writeString(settings::SectionInterface, settings::KeyLanguage,
+                             program.filePath(QStringLiteral("language/") + module), paths::settingsFile());
+        Forms::unloadAll();
+        const QString tag = QFileInfo(module).baseName();
+        OpenBook *reader = Forms::openBook();
+        reader->CurrentPage = 53;
+        reader->ShowSpread(reader->CurrentPage);
+        save(reader, QStringLiteral("%1/reading-%2.png").arg(out, tag));
+        save(Forms::font1(), QStringLiteral("%1/font-%2.png").arg(out, tag));
+        Forms::frmLang()->lfff->setCurrentRow(0);
+        save(Forms::frmLang(), QStringLiteral("%1/language-%2.png").arg(out, tag));
+    }
+    Forms::unloadAll();
+    return 0;
+}

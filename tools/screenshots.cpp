@@ -4,7 +4,9 @@
 #include "app/Forms.h"
 #include "app/Paths.h"
 #include "app/Resources.h"
+#include "bookmarks/frmBMarks.h"
 #include "language/frmLang.h"
+#include "search/frmFind.h"
 #include "platform/LinuxPlatform.h"
 #include "reader/OpenBook.h"
 #include "settings/Profile.h"
@@ -13,6 +15,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
 
@@ -64,6 +68,15 @@ int main(int argc, char *argv[])
         reader->ShowSpread(reader->CurrentPage);
         save(reader, QStringLiteral("%1/reading-%2.png").arg(out, tag));
         save(Forms::font1(), QStringLiteral("%1/font-%2.png").arg(out, tag));
+        frmFind *find = Forms::frmFind();
+        find->txtFind->setText(QStringLiteral("море"));
+        find->cmdFind_Click();
+        save(find, QStringLiteral("%1/search-%2.png").arg(out, tag));
+        frmBMarks *marks = Forms::frmBMarks();
+        for (int page : {1, 53, 99, 145})
+            marks->lstBMarks->addItem(QStringLiteral(" %1").arg(page));
+        marks->lstBMarks->setCurrentRow(1);
+        save(marks, QStringLiteral("%1/bookmarks-%2.png").arg(out, tag));
         Forms::frmLang()->lfff->setCurrentRow(0);
         save(Forms::frmLang(), QStringLiteral("%1/language-%2.png").arg(out, tag));
     }

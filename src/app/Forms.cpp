@@ -1,7 +1,9 @@
 #include "app/Forms.h"
 
 #include "app/Splash.h"
+#include "bookmarks/frmBMarks.h"
 #include "language/frmLang.h"
+#include "search/frmFind.h"
 #include "reader/OpenBook.h"
 #include "settings/font1.h"
 
@@ -15,6 +17,8 @@ struct Registry
     QPointer<OpenBook> openBook;
     QPointer<book> splash;
     QPointer<::font1> font1;
+    QPointer<::frmFind> frmFind;
+    QPointer<::frmBMarks> frmBMarks;
     QPointer<::frmLang> frmLang;
     QStringList order;
 };
@@ -83,6 +87,16 @@ void unloadSplash()
     return create(registry().font1);
 }
 
+::frmFind *frmFind()
+{
+    return create(registry().frmFind);
+}
+
+::frmBMarks *frmBMarks()
+{
+    return create(registry().frmBMarks);
+}
+
 ::frmLang *frmLang()
 {
     return create(registry().frmLang);
@@ -96,7 +110,7 @@ QStringList loadOrder()
 bool loaded(const char *objectName)
 {
     const auto &forms = registry();
-    const QObject *all[] = {forms.openBook, forms.splash, forms.font1, forms.frmLang};
+    const QObject *all[] = {forms.openBook, forms.splash, forms.font1, forms.frmFind, forms.frmBMarks, forms.frmLang};
     for (const QObject *w : all)
         if (w && w->objectName() == QLatin1String(objectName))
             return true;
@@ -107,6 +121,8 @@ void unloadAll()
 {
     auto &forms = registry();
     delete forms.frmLang.data();
+    delete forms.frmBMarks.data();
+    delete forms.frmFind.data();
     delete forms.font1.data();
     delete forms.splash.data();
     delete forms.openBook.data();

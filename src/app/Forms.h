@@ -6,6 +6,8 @@ class OpenBook;
 class book;
 class font1;
 class frmLang;
+class frmFind;
+class frmBMarks;
 
 // The windows of the program, each created on first reference. Asking for
 // a window that does not exist yet creates it hidden and runs its load, so
@@ -25,6 +27,8 @@ bool splashLoaded();
 void unloadSplash();
 
 ::font1 *font1();
+::frmFind *frmFind();
+::frmBMarks *frmBMarks();
 ::frmLang *frmLang();
 bool loaded(const char *objectName);
 // The object names of the windows in the order their loads began, since

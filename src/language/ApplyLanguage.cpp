@@ -3,13 +3,16 @@
 #include "app/Forms.h"
 #include "app/Paths.h"
 #include "language/LanguageModule.h"
+#include "bookmarks/frmBMarks.h"
 #include "language/frmLang.h"
+#include "search/frmFind.h"
 #include "reader/OpenBook.h"
 #include "settings/Profile.h"
 #include "settings/font1.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QListWidget>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -60,7 +63,17 @@ void ApplyLanguage(const QString &modulePath)
         {44, [&](const QString &t) { sized(Forms::font1()->lblSize, t); }},
         {8, [&](const QString &t) { Forms::font1()->setWindowTitle(t); }},
         {51, [&](const QString &t) { Forms::font1()->color->setText(t); }},
-        // The search and bookmark windows take L22..L32 here once they exist.
+        {22, [&](const QString &t) { Forms::frmFind()->setWindowTitle(t); }},
+        {23, [&](const QString &t) { Forms::frmFind()->lblFnd->setText(t); }},
+        {24, [&](const QString &t) { Forms::frmFind()->chkReg->setText(t); }},
+        {25, [&](const QString &t) { Forms::frmFind()->cmdFind->setText(t); }},
+        {26, [&](const QString &t) { Forms::frmFind()->cmdCancel->setText(t); }},
+        {27, [&](const QString &t) { Forms::frmBMarks()->setWindowTitle(t); }},
+        {28, [&](const QString &t) { Forms::frmBMarks()->cmdAdd->setText(t); }},
+        {29, [&](const QString &t) { Forms::frmBMarks()->cmdGo->setText(t); }},
+        {30, [&](const QString &t) { Forms::frmBMarks()->cmdRem->setText(t); }},
+        {31, [&](const QString &t) { Forms::frmBMarks()->cmdCancel->setText(t); }},
+        {32, [&](const QString &t) { Forms::frmFind()->cmds->setText(t); }},
         {35, [&](const QString &t) { Forms::frmLang()->cmdApply->setText(t); }},
         {36, [&](const QString &t) { Forms::frmLang()->cmdCancel->setText(t); }},
         {18, [&](const QString &t) { Forms::frmLang()->setWindowTitle(t); }},

@@ -4,6 +4,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace language {
 
 QString usableModule(const QString &path, const QString &programFolder)
@@ -31,6 +33,10 @@ QList<ModuleFile> scanModules(const QString &programFolder)
         const QString authors = profile::readString(InfoSection, QStringLiteral("Authors"), QStringLiteral("Нет"), path, 255);
         modules.append({name, entryText(lang, authors)});
     }
+    // The reader looks for a language by its name, not by its file.
+    std::stable_sort(modules.begin(), modules.end(), [](const ModuleFile &a, const ModuleFile &b) {
+        return QString::localeAwareCompare(a.entryText, b.entryText) < 0;
+    });
     return modules;
 }
 

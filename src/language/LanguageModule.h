@@ -26,7 +26,7 @@ struct ModuleFile
     QString entryText; // "lang - Автор модуля - Authors"
 };
 
-// The modules of the language folder, in file-name order.
+// The modules of the language folder, ordered by what the reader sees.
 QList<ModuleFile> scanModules(const QString &programFolder);
 
 QString entryText(const QString &lang, const QString &authors);

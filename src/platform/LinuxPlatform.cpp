@@ -7,6 +7,7 @@
 #include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -51,6 +52,17 @@ std::optional<QColor> QtPrompts::chooseColour()
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.selectedColor();
+}
+
+std::optional<QString> QtPrompts::saveFileName(const QString &title, const QString &suggestedName)
+{
+    QFileDialog dialog(nullptr, title, suggestedName, QStringLiteral("Текстовые файлы (*.txt);;Все файлы (*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
 }
 
 LinuxPlatform::LinuxPlatform() = default;

@@ -39,6 +39,9 @@ public:
     // The colour dialog, opened without a preset colour and with sixteen
     // black custom colours every time; nullopt when it was cancelled.
     virtual std::optional<QColor> chooseColour() = 0;
+    // The save dialog for a text file; it asks before replacing a file.
+    // nullopt when it was cancelled.
+    virtual std::optional<QString> saveFileName(const QString &title, const QString &suggestedName) = 0;
 };
 
 class Platform

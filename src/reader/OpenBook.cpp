@@ -3,7 +3,9 @@
 #include "app/Paths.h"
 #include "app/Forms.h"
 #include "app/Resources.h"
+#include "bookmarks/frmBMarks.h"
 #include "language/ApplyLanguage.h"
+#include "search/frmFind.h"
 #include "settings/font1.h"
 #include "reader/BookTables.h"
 #include "reader/Contents.h"
@@ -104,6 +106,9 @@ void OpenBook::buildMenu()
     connect(mnuExit, &QAction::triggered, this, &OpenBook::mnuExit_Click);
     connect(ogl, &QAction::triggered, this, [this] { ShowContentsList(*this); });
     connect(mnusrift, &QAction::triggered, this, &OpenBook::mnusrift_Click);
+    connect(FindTx, &QAction::triggered, this, [] { ShowFindForm(); });
+    connect(bmset, &QAction::triggered, this, [] { AddBookmark(*Forms::frmBMarks()); });
+    connect(bml, &QAction::triggered, this, &OpenBook::bml_Click);
 }
 
 void OpenBook::buildPage()
@@ -241,6 +246,14 @@ void OpenBook::mnusrift_Click()
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
+}
+
+void OpenBook::bml_Click()
+{
+    ::frmBMarks *bookmarks = Forms::frmBMarks();
+    bookmarks->show();
+    bookmarks->raise();
+    bookmarks->activateWindow();
 }
 
 void OpenBook::lstOgl_Click()

@@ -37,6 +37,7 @@ public:
     void mnuExit_Click();
     void lstOgl_Click();
     void mnusrift_Click();
+    void bml_Click();
     // Picture1, txtright and zright: a click closes the contents list.
     void hideContentsList();
 

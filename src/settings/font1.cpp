@@ -97,7 +97,9 @@ font1::font1(QWidget *parent) : QDialog(parent)
     for (int i = 0; i < 3; ++i) {
         cmbFont[i] = new QComboBox(this);
         cmbFont[i]->setObjectName(QStringLiteral("cmbFont_%1").arg(i));
-        cmbFont[i]->setGeometry(lists[i].adjusted(0, 0, 0, 6));
+        // A touch taller than the old lists so the text is not clipped,
+        // but clear of the label below.
+        cmbFont[i]->setGeometry(lists[i].adjusted(0, 0, 0, 3));
     }
     cmbFont[1]->addItems(Styles);
     cmbFont[2]->addItems(Sizes);

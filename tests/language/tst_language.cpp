@@ -59,7 +59,8 @@ private Q_SLOTS:
     void firstApplicationCreatesTheDialogsInOrder()
     {
         startWith(QStringLiteral("eng.lng"));
-        QCOMPARE(Forms::loadOrder(), (QStringList{QStringLiteral("OpenBook"), QStringLiteral("font1"), QStringLiteral("frmLang")}));
+        QCOMPARE(Forms::loadOrder(), (QStringList{QStringLiteral("OpenBook"), QStringLiteral("font1"), QStringLiteral("frmFind"),
+                                                 QStringLiteral("frmBMarks"), QStringLiteral("frmLang")}));
         QVERIFY(!Forms::font1()->isVisible());
         QVERIFY(!Forms::frmLang()->isVisible());
     }
@@ -186,8 +187,10 @@ private Q_SLOTS:
         frmLang *chooser = Forms::frmLang();
         QCOMPARE(chooser->lfff->count(), 3);
         QCOMPARE(chooser->lfff->item(0)->text(), QStringLiteral("English - Автор модуля - A. B."));
-        QCOMPARE(chooser->lfff->item(1)->text(), QStringLiteral("Нет языковых модулей - Автор модуля - Нет"));
-        QCOMPARE(chooser->lff, (QStringList{QStringLiteral("eng.lng"), QStringLiteral("nameless.lng"), QStringLiteral("rus.lng")}));
+        QCOMPARE(chooser->lfff->item(1)->text(), QStringLiteral("RUS - Автор модуля - A. B."));
+        QCOMPARE(chooser->lfff->item(2)->text(), QStringLiteral("Нет языковых модулей - Автор модуля - Нет"));
+        // The file names stay in step with the entries.
+        QCOMPARE(chooser->lff, (QStringList{QStringLiteral("eng.lng"), QStringLiteral("rus.lng"), QStringLiteral("nameless.lng")}));
         QCOMPARE(chooser->lfff->currentRow(), -1);
 
         // Apply before a choice does nothing at all.
@@ -195,7 +198,7 @@ private Q_SLOTS:
         QCOMPARE(program->read(QStringLiteral("program.ini")).contains("Label1"), false);
         QCOMPARE(w->ogl->text(), QStringLiteral("Contents"));
 
-        chooser->lfff->setCurrentRow(2);
+        chooser->lfff->setCurrentRow(1);
         QCOMPARE(chooser->tf->text(), program->path(QStringLiteral("language/rus.lng")));
         chooser->cmdApply->click();
         QCOMPARE(w->ogl->text(), QStringLiteral("RUS 3"));

@@ -28,6 +28,14 @@ public:
         ++colourDialogs;
         return colourAnswer;
     }
+    // What the save dialog answers next: a path, or nullopt for Cancel.
+    std::optional<QString> saveAnswer;
+    QStringList saveDialogs; // the titles it was opened with
+    std::optional<QString> saveFileName(const QString &title, const QString &) override
+    {
+        saveDialogs << title;
+        return saveAnswer;
+    }
     void message(const QString &text, const QString &title, platform::Icon icon) override
     {
         messages.append({text, title, icon});

@@ -23,6 +23,9 @@ public:
     explicit TestProgram(bool withModules = true)
     {
         resources::registerTypeface(qEnvironmentVariable("KV_BUILD_DIR"));
+        // kvibmark.dat lives in the current directory.
+        previousDir_ = QDir::currentPath();
+        QDir::setCurrent(dir.path());
         os = std::make_unique<FakePlatform>(dir.path());
         platform::set(os.get());
         paths::setProgramFolder(dir.path());
@@ -35,6 +38,7 @@ public:
         Forms::unloadAll();
         platform::set(nullptr);
         paths::setProgramFolder(QString());
+        QDir::setCurrent(previousDir_);
     }
     TestProgram(const TestProgram &) = delete;
     TestProgram &operator=(const TestProgram &) = delete;
@@ -61,4 +65,7 @@ public:
         QFile f(path(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
+
+private:
+    QString previousDir_;
 };

@@ -1,0 +1,194 @@
+#include "search/frmFind.h"
+
+#include "app/Forms.h"
+#include "app/Paths.h"
+#include "language/ApplyLanguage.h"
+#include "language/LanguageModule.h"
+#include "output/SaveText.h"
+#include "platform/Platform.h"
+#include "reader/OpenBook.h"
+#include "reader/PageNumberText.h"
+#include "reader/PageStore.h"
+#include "search/PageSearch.h"
+#include "settings/Profile.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTextEdit>
+
+namespace {
+constexpr int px(int twips) { return twips / 15; }
+}
+
+QString emptyQueryMessage(const QString &modulePath)
+{
+    const QString module = language::usableModule(modulePath, paths::programFolder());
+    const QString name = ReadIniString(language::InfoSection, QStringLiteral("lang"), QString(), module)
+        + ReadIniString(language::CaptionSection, QStringLiteral("L1"), QString(), module);
+    for (QChar c : name)
+        if (c.script() == QChar::Script_Cyrillic)
+            return QStringLiteral("Нечего искать!");
+    return QStringLiteral("Nothing to find!");
+}
+
+frmFind::frmFind(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmFind"));
+    setWindowTitle(QStringLiteral("Form1"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    resize(px(5760), px(3480));
+
+    txtFind = new QLineEdit(this);
+    txtFind->setObjectName(QStringLiteral("txtFind"));
+    txtFind->setGeometry(0, 0, px(5595), px(345));
+
+    lstFound = new QListWidget(this);
+    lstFound->setObjectName(QStringLiteral("lstFound"));
+    lstFound->setGeometry(0, px(480), px(5595), px(1770));
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPointSize(12);
+    arial.setBold(true);
+    lstFound->setFont(arial);
+    connect(lstFound, &QListWidget::itemDoubleClicked, this, &frmFind::lstFound_DblClick);
+    connect(lstFound, &QListWidget::itemActivated, this, &frmFind::lstFound_DblClick);
+    // The balloon tip over the result list is attached here once tips exist.
+
+    frStat = new QGroupBox(this);
+    frStat->setObjectName(QStringLiteral("frStat"));
+    frStat->setGeometry(0, px(2460), px(5625), px(465));
+    lblFnd = new QLabel(frStat);
+    lblFnd->setObjectName(QStringLiteral("lblFnd"));
+    lblFnd->setGeometry(px(75), px(150), px(855) + 40, px(270));
+    lblStat = new QLabel(QStringLiteral("0"), frStat);
+    lblStat->setObjectName(QStringLiteral("lblStat"));
+    lblStat->setGeometry(px(1080) + 40, px(150), px(765), px(270));
+    chkReg = new QCheckBox(frStat);
+    chkReg->setObjectName(QStringLiteral("chkReg"));
+    chkReg->setGeometry(px(3435) - 40, px(120), px(2070) + 40, px(300));
+
+    auto button = [this](const char *name, int left, int width) {
+        auto *b = new QPushButton(this);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(px(left), px(2970), px(width), px(405));
+        b->setAutoDefault(false);
+        return b;
+    };
+    cmdFind = button("cmdFind", 60, 945);
+    cmds = button("cmds", 1703, 2145);
+    cmdCancel = button("cmdCancel", 4620, 945);
+    cmdFind->setDefault(true);
+    cmds->setEnabled(false);
+    connect(cmdFind, &QPushButton::clicked, this, &frmFind::cmdFind_Click);
+    connect(cmds, &QPushButton::clicked, this, &frmFind::cmds_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmFind::cmdCancel_Click);
+    connect(txtFind, &QLineEdit::returnPressed, cmdFind, &QPushButton::click);
+
+    text1 = new QTextEdit(this);
+    text1->setObjectName(QStringLiteral("text1"));
+    text1->setGeometry(px(7020), px(90), px(1935), px(3255));
+    text1->setReadOnly(true);
+    text1->setAcceptRichText(false);
+
+    QWidget::setTabOrder(cmds, cmdCancel);
+    QWidget::setTabOrder(cmdCancel, lstFound);
+    QWidget::setTabOrder(lstFound, cmdFind);
+    QWidget::setTabOrder(cmdFind, txtFind);
+    QWidget::setTabOrder(txtFind, chkReg);
+    // The reader comes to type: the query box has the focus on opening.
+    txtFind->setFocus();
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void frmFind::Form_Load()
+{
+    ApplyLanguage(Forms::openBook()->LanguageModulePath());
+    lstFound->clear();
+}
+
+void frmFind::cmdFind_Click()
+{
+    lstFound->clear();
+    text1->clear();
+    collected_.clear();
+    count_ = 0;
+    lblStat->setText(QStringLiteral("0"));
+
+    query_ = txtFind->text();
+    if (query_.isEmpty()) {
+        platform::current().prompts().message(emptyQueryMessage(Forms::openBook()->LanguageModulePath()),
+                                              QStringLiteral("Kvillborn"), platform::Icon::None);
+        return;
+    }
+    const bool caseSensitive = chkReg->isChecked();
+    QStringList lines;
+    for (const search::Match &match : search::findPages(query_, caseSensitive)) {
+        lines << match.line;
+        // Pages are kept apart by an empty line, so the saved text reads
+        // as a set of pages.
+        QString page = bookdata::LoadPageText(match.page).value_or(QString());
+        if (!page.endsWith(QStringLiteral("\r\n")))
+            page += QStringLiteral("\r\n");
+        if (!collected_.isEmpty())
+            collected_ += QStringLiteral("\r\n");
+        collected_ += page;
+        ++count_;
+    }
+    for (const QString &line : lines) {
+        // The line keeps the page's own line breaks; on screen they read
+        // as verse is quoted inline.
+        auto *item = new QListWidgetItem(QString(line).replace(QStringLiteral("\r\n"), QStringLiteral(" / ")));
+        item->setData(Qt::UserRole, line);
+        lstFound->addItem(item);
+    }
+    if (!lines.isEmpty())
+        cmds->setEnabled(true);
+    lblStat->setText(QString::number(count_));
+    text1->setPlainText(collected_);
+}
+
+void frmFind::lstFound_DblClick()
+{
+    const QListWidgetItem *item = lstFound->currentItem();
+    if (!item || !item->isSelected())
+        return;
+    const qint16 page = pagetext::numberAtStart(item->text(), 5);
+    const auto spread = pagetext::spreadOfPage(page);
+    if (!spread)
+        return;
+    OpenBook *reader = Forms::openBook();
+    reader->CurrentPage = *spread;
+    reader->ShowSpread(reader->CurrentPage);
+}
+
+void frmFind::cmdCancel_Click()
+{
+    close();
+}
+
+void frmFind::cmds_Click()
+{
+    if (count_ == 0)
+        return;
+    const QString text = search::summaryLine(query_, count_) + QStringLiteral("\r\n\r\n") + collected_;
+    QString name = query_.trimmed();
+    name.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]")), QStringLiteral("_"));
+    output::saveTextAs(platform::current(), text, cmds->text(),
+                       name.isEmpty() ? QStringLiteral("Поиск.txt") : QStringLiteral("Поиск - %1.txt").arg(name));
+}
+
+void ShowFindForm()
+{
+    frmFind *window = Forms::frmFind();
+    window->txtFind->setFocus();
+    window->exec();
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTextEdit;
+
+// The search: every page that holds a word or phrase, and a double-click
+// turns the book to it.
+class frmFind final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmFind)
+
+public:
+    explicit frmFind(QWidget *parent = nullptr);
+
+    void Form_Load();
+    void cmdFind_Click();
+    void lstFound_DblClick();
+    void cmdCancel_Click();
+    // Saves the collected pages, headed by a summary line.
+    void cmds_Click();
+
+    QLineEdit *txtFind = nullptr;
+    QListWidget *lstFound = nullptr;
+    QGroupBox *frStat = nullptr;
+    QLabel *lblFnd = nullptr;
+    QLabel *lblStat = nullptr;
+    QCheckBox *chkReg = nullptr;
+    QPushButton *cmdFind = nullptr;
+    QPushButton *cmds = nullptr;
+    QPushButton *cmdCancel = nullptr;
+    // Outside the first client area: the full text of every matching page,
+    // seen when the window is enlarged.
+    QTextEdit *text1 = nullptr;
+
+    QString lastQuery() const { return query_; }
+    qint16 count() const { return count_; }
+
+private:
+    QString query_;
+    qint16 count_ = 0;
+    QString collected_;
+};
+
+// The empty-query message follows the interface: Russian for a module in
+// Cyrillic script, English otherwise.
+QString emptyQueryMessage(const QString &modulePath);
+
+void ShowFindForm();

@@ -2,26 +2,27 @@
 
 #include "app/Fade.h"
 #include "app/Forms.h"
+#include "app/Placement.h"
 #include "app/Resources.h"
+#include "common/Twips.h"
 #include "platform/Platform.h"
 #include "reader/ClickLabel.h"
 #include "reader/OpenBook.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QTimer>
 
 book::book(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("book"));
     setWindowTitle(QStringLiteral(KV_PRODUCT_NAME));
-    setFixedSize(4905 / 15, 7020 / 15);
+    setFixedSize(px(4905), px(7020));
     setFocusPolicy(Qt::StrongFocus);
 
     Pic = new ClickLabel(this);
     Pic->setObjectName(QStringLiteral("Pic"));
-    Pic->setGeometry(0, 0, 4935 / 15, 7095 / 15);
+    Pic->setGeometry(twipRect(0, 0, 4935, 7095));
     Pic->setPixmap(resources::splashPicture());
     Pic->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Pic->setCursor(resources::handCursor());
@@ -37,8 +38,7 @@ book::book(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWi
     trmLoad->setInterval(systemTickInterval(0));
     connect(trmLoad, &QTimer::timeout, this, &book::trmLoad_Timer);
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 bool book::Form_Load()

@@ -1,21 +1,18 @@
 #include "bookmarks/frmBMarks.h"
 
 #include "app/Forms.h"
+#include "app/Placement.h"
 #include "bookmarks/BookmarkFile.h"
+#include "common/Twips.h"
 #include "platform/Platform.h"
 #include "reader/OpenBook.h"
 #include "reader/PageNumberText.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 
-namespace {
-constexpr int px(int twips) { return twips / 15; }
-}
 
 frmBMarks::frmBMarks(QWidget *parent) : QDialog(parent)
 {
@@ -55,8 +52,7 @@ frmBMarks::frmBMarks(QWidget *parent) : QDialog(parent)
     QWidget::setTabOrder(cmdGo, cmdAdd);
     QWidget::setTabOrder(cmdAdd, cmdRem);
     QWidget::setTabOrder(cmdRem, cmdCancel);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 void frmBMarks::Form_Load()
@@ -122,16 +118,8 @@ void frmBMarks::cmdGo_Click()
 {
     const QListWidgetItem *item = lstBMarks->currentItem();
     const QString text = item && item->isSelected() ? item->text() : QString();
-    const qint16 page = pagetext::numberAtStart(text, 6);
-    if (page == 0)
-        return;
     // A hand-edited entry may name no page of the book: then go nowhere.
-    const auto spread = pagetext::spreadOfPage(page);
-    if (!spread)
-        return;
-    OpenBook *reader = Forms::openBook();
-    reader->CurrentPage = *spread;
-    reader->ShowSpread(reader->CurrentPage);
+    Forms::openBook()->TurnToPage(pagetext::numberAtStart(text, 6));
 }
 
 void frmBMarks::cmdCancel_Click()

@@ -2,6 +2,8 @@
 
 #include "app/Forms.h"
 #include "app/Paths.h"
+#include "app/Placement.h"
+#include "common/Twips.h"
 #include "language/ApplyLanguage.h"
 #include "language/LanguageModule.h"
 #include "platform/Platform.h"
@@ -9,15 +11,10 @@
 #include "settings/Profile.h"
 #include "settings/SettingsKeys.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 
-namespace {
-constexpr int px(int twips) { return twips / 15; }
-}
 
 frmLang::frmLang(QWidget *parent) : QDialog(parent)
 {
@@ -47,8 +44,7 @@ frmLang::frmLang(QWidget *parent) : QDialog(parent)
 
     QWidget::setTabOrder(lfff, cmdApply);
     QWidget::setTabOrder(cmdApply, cmdCancel);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 bool frmLang::Form_Load()

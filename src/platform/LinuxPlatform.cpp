@@ -132,21 +132,25 @@ void LinuxPlatform::openWithShell(const QString &pathOrUrl)
     QDesktopServices::openUrl(url);
 }
 
+QString LinuxPlatform::instanceLockPath()
+{
+    // One lock per installed copy: two program folders may run side by side.
+    const QByteArray key =
+        QCryptographicHash::hash(QCoreApplication::applicationFilePath().toUtf8(), QCryptographicHash::Sha1)
+            .toHex()
+            .left(16);
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty())
+        dir = QDir::tempPath();
+    return dir + QStringLiteral("/kvillborn-") + QLatin1String(key) + QStringLiteral(".lock");
+}
+
 bool LinuxPlatform::anotherInstanceRunning()
 {
     if (ownsInstance_)
         return false;
     if (!instanceLock_) {
-        // One lock per installed copy: two program folders may run side by side.
-        const QByteArray key =
-            QCryptographicHash::hash(QCoreApplication::applicationFilePath().toUtf8(), QCryptographicHash::Sha1)
-                .toHex()
-                .left(16);
-        QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        if (dir.isEmpty())
-            dir = QDir::tempPath();
-        instanceLock_ = std::make_unique<QLockFile>(dir + QStringLiteral("/kvillborn-") + QLatin1String(key)
-                                                    + QStringLiteral(".lock"));
+        instanceLock_ = std::make_unique<QLockFile>(instanceLockPath());
         // Only a lock whose process is gone is stale, however old it is.
         instanceLock_->setStaleLockTime(0);
     }

@@ -39,6 +39,9 @@ public:
     Prompts &prompts() override { return prompts_; }
     void endProgram() override;
 
+    // Where the running-copy lock of this program file lives.
+    static QString instanceLockPath();
+
 private:
     QtPrompts prompts_;
     std::unique_ptr<QLockFile> instanceLock_;

@@ -1,19 +1,22 @@
 #include "reader/OpenBook.h"
 
-#include "app/Paths.h"
 #include "app/Forms.h"
+#include "app/Paths.h"
+#include "app/Placement.h"
 #include "app/Resources.h"
 #include "bookmarks/frmBMarks.h"
+#include "common/Twips.h"
 #include "language/ApplyLanguage.h"
-#include "search/frmFind.h"
-#include "settings/font1.h"
 #include "reader/BookTables.h"
-#include "reader/Contents.h"
 #include "reader/ClickLabel.h"
+#include "reader/Contents.h"
+#include "reader/PageNumberText.h"
 #include "reader/PageStore.h"
 #include "reader/WheelHook.h"
+#include "search/frmFind.h"
 #include "settings/Profile.h"
 #include "settings/SettingsKeys.h"
+#include "settings/font1.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -22,17 +25,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 
 namespace {
-
-// Form geometry is kept in twips, as the window was laid out; 15 twips
-// make one logical pixel.
-constexpr int px(int twips) { return twips / 15; }
-QRect twipRect(int left, int top, int width, int height)
-{
-    return QRect(px(left), px(top), px(width), px(height));
-}
 
 QFont designFont(bool bold)
 {
@@ -42,11 +36,6 @@ QFont designFont(bool bold)
     return font;
 }
 
-QString pageNumberText(int page)
-{
-    // The sign place of a positive number: " 1", " 13".
-    return QLatin1Char(' ') + QString::number(page);
-}
 
 } // namespace
 
@@ -71,8 +60,7 @@ void OpenBook::fitClientArea()
 {
     const QSize client(px(10755), px(7305));
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 OpenBook::~OpenBook() = default;
@@ -267,6 +255,16 @@ void OpenBook::hideContentsList()
     lstOgl->hide();
 }
 
+bool OpenBook::TurnToPage(qint16 page)
+{
+    const auto spread = pagetext::spreadOfPage(page);
+    if (!spread)
+        return false;
+    CurrentPage = *spread;
+    ShowSpread(CurrentPage);
+    return true;
+}
+
 void OpenBook::ShowSpread(const qint16 &p)
 {
     if (p <= bookdata::FirstSpread) {
@@ -281,9 +279,9 @@ void OpenBook::ShowSpread(const qint16 &p)
     }
     txtleft->setText(bookdata::LoadPageText(p).value_or(QString()));
     txtright->setText(bookdata::LoadPageText(p + 1).value_or(QString()));
-    leftNum->setText(pageNumberText(p));
+    leftNum->setText(pagetext::pageNumberText(p));
     leftNum->adjustSize();
-    rightNum->setText(pageNumberText(p + 1));
+    rightNum->setText(pagetext::pageNumberText(p + 1));
     rightNum->adjustSize();
     ShowPageTitle();
 }

@@ -31,6 +31,9 @@ public:
     void ShowSpread(const qint16 &p);
     // Puts the title lines of CurrentPage's spread above the pages.
     void ShowPageTitle();
+    // Shows the spread that holds `page` (bookmarks, search results); a
+    // number that names no page of the book changes nothing.
+    bool TurnToPage(qint16 page);
 
     void lblnext_Click();
     void lblback_Click();

@@ -2,6 +2,8 @@
 
 #include "app/Forms.h"
 #include "app/Paths.h"
+#include "app/Placement.h"
+#include "common/Twips.h"
 #include "language/ApplyLanguage.h"
 #include "language/LanguageModule.h"
 #include "output/SaveText.h"
@@ -14,18 +16,13 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QTextEdit>
 
-namespace {
-constexpr int px(int twips) { return twips / 15; }
-}
 
 QString emptyQueryMessage(const QString &modulePath)
 {
@@ -105,8 +102,7 @@ frmFind::frmFind(QWidget *parent) : QDialog(parent)
     // The reader comes to type: the query box has the focus on opening.
     txtFind->setFocus();
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 void frmFind::Form_Load()
@@ -161,13 +157,7 @@ void frmFind::lstFound_DblClick()
     const QListWidgetItem *item = lstFound->currentItem();
     if (!item || !item->isSelected())
         return;
-    const qint16 page = pagetext::numberAtStart(item->text(), 5);
-    const auto spread = pagetext::spreadOfPage(page);
-    if (!spread)
-        return;
-    OpenBook *reader = Forms::openBook();
-    reader->CurrentPage = *spread;
-    reader->ShowSpread(reader->CurrentPage);
+    Forms::openBook()->TurnToPage(pagetext::numberAtStart(item->text(), 5));
 }
 
 void frmFind::cmdCancel_Click()

@@ -2,6 +2,8 @@
 
 #include "app/Forms.h"
 #include "app/Paths.h"
+#include "app/Placement.h"
+#include "common/Twips.h"
 #include "language/ApplyLanguage.h"
 #include "platform/Platform.h"
 #include "reader/ClickLabel.h"
@@ -13,17 +15,13 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 #include <cmath>
 
 namespace {
-
-constexpr int px(int twips) { return twips / 15; }
 
 const QStringList Styles = {QStringLiteral("Regular"), QStringLiteral("Italic"), QStringLiteral("Bold"),
                             QStringLiteral("Bold Italic")};
@@ -155,8 +153,7 @@ font1::font1(QWidget *parent) : QDialog(parent)
     QWidget::setTabOrder(cmdFontApply, cmdFontOriginal);
     QWidget::setTabOrder(cmdFontOriginal, color);
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 void font1::Form_Load()

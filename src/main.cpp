@@ -10,7 +10,6 @@
 #include <QDir>
 
 #include <cstdio>
-#include <exception>
 
 int main(int argc, char *argv[])
 {
@@ -29,24 +28,18 @@ int main(int argc, char *argv[])
     platform::LinuxPlatform os;
     platform::set(&os);
 
-    // A failure here is told as what it is; only a running copy is
-    // reported as one.
-    try {
-        const startup::Folders folders{paths::programFolder(), QDir::currentPath()};
-        const QString title =
-            startup::instanceTitle(QApplication::applicationName(), QApplication::applicationVersion());
-        if (startup::Main(os, folders, title) != startup::Outcome::ShowSplash)
-            return 0;
+    const startup::Folders folders{paths::programFolder(), QDir::currentPath()};
+    const QString title = startup::instanceTitle(QApplication::applicationName(), QApplication::applicationVersion());
+    const auto showSplash = [] {
         book *splash = Forms::splash();
         if (!splash)
-            return 0;
+            return false;
         splash->show();
         splash->activateWindow();
         splash->Pic->setFocus();
-    } catch (const std::exception &e) {
-        os.prompts().message(QStringLiteral("Не удалось запустить программу:\r\n") + QString::fromLocal8Bit(e.what()),
-                             QStringLiteral("Error..."), platform::Icon::Critical);
-        return 1;
-    }
+        return true;
+    };
+    if (startup::Main(os, folders, title, showSplash) != startup::Outcome::SplashShown)
+        return 0;
     return QApplication::exec();
 }

@@ -1,5 +1,7 @@
 #include "app/Startup.h"
 
+#include <exception>
+
 namespace startup {
 
 int versionValue(platform::OsVersion v)
@@ -31,12 +33,32 @@ bool FindRunningInstance(platform::Platform &os, const QString &title)
     return found >= 1;
 }
 
-Outcome Main(platform::Platform &os, const Folders &folders, const QString &title)
+namespace {
+Outcome placeAndShow(platform::Platform &os, const Folders &folders, const QString &title, const QString &language,
+                     platform::OsVersion version, const SplashLoader &loadSplash);
+}
+
+Outcome Main(platform::Platform &os, const Folders &folders, const QString &title, const SplashLoader &loadSplash)
 {
     const QString language = folders.program + QStringLiteral("/language");
     os.makeFolder(language);
     const platform::OsVersion version = os.osVersion();
+    // Whatever fails from here on is told as what it is; only a running
+    // copy is reported as one.
+    try {
+        return placeAndShow(os, folders, title, language, version, loadSplash);
+    } catch (const std::exception &failure) {
+        os.prompts().message(QStringLiteral("Не удалось запустить программу:\r\n") + QString::fromLocal8Bit(failure.what()),
+                             QStringLiteral("Error..."), platform::Icon::Information);
+        return Outcome::Failed;
+    }
+}
 
+namespace {
+
+Outcome placeAndShow(platform::Platform &os, const Folders &folders, const QString &title, const QString &language,
+                     platform::OsVersion version, const SplashLoader &loadSplash)
+{
     // A running copy is looked for before the system is judged, so the
     // reader of an old system who starts twice hears about the copy.
     if (FindRunningInstance(os, title)) {
@@ -70,7 +92,9 @@ Outcome Main(platform::Platform &os, const Folders &folders, const QString &titl
         os.removeFile(folders.program + QLatin1Char('/') + module);
     for (const QString &module : RetiredModules)
         os.removeFile(language + QLatin1Char('/') + module);
-    return Outcome::ShowSplash;
+    return loadSplash() ? Outcome::SplashShown : Outcome::RunningCopy;
 }
+
+} // namespace
 
 } // namespace startup

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // What the program does once at start, before any window exists: the
 // language folder, the system test, the running-copy test and the placing
 // of the support files. The splash screen comes after.
@@ -40,14 +42,19 @@ struct Folders
 };
 
 enum class Outcome {
-    ShowSplash,   // go on: load the splash screen
+    SplashShown,  // go on: the splash screen is up
     RunningCopy,  // another copy was found and raised; end
     OldSystem,    // the system is too old; end
+    Failed,       // something else went wrong and the reader was told what; end
 };
 
-// The start-up steps up to (not including) the splash screen. Messages go
-// through the platform's prompts; the caller ends the program unless the
-// outcome is ShowSplash.
-Outcome Main(platform::Platform &os, const Folders &folders, const QString &title);
+// Loads and shows the splash screen; false when it refused to (a second
+// running copy, already told to the reader).
+using SplashLoader = std::function<bool()>;
+
+// The start-up steps, the splash screen last. Messages go through the
+// platform's prompts; the caller ends the program unless the outcome is
+// SplashShown.
+Outcome Main(platform::Platform &os, const Folders &folders, const QString &title, const SplashLoader &loadSplash);
 
 } // namespace startup

@@ -5,6 +5,8 @@
 #include "support/FakePlatform.h"
 
 #include <QTemporaryDir>
+
+#include <stdexcept>
 #include <QTest>
 
 namespace {
@@ -24,6 +26,15 @@ QByteArray contentOf(const QString &path)
 }
 
 const QString Title = QStringLiteral("Арвий Квиллборн - Избранное 0.4");
+const startup::SplashLoader splash = [] { return true; };
+
+// A system whose window list breaks down mid-way.
+class BrokenDesktop : public FakePlatform
+{
+public:
+    using FakePlatform::FakePlatform;
+    QList<platform::TopWindow> topLevelWindows() override { throw std::runtime_error("the window list is unreadable"); }
+};
 
 } // namespace
 
@@ -71,8 +82,8 @@ private Q_SLOTS:
         QFETCH(bool, accepted);
         FakePlatform os(tmp.path());
         os.version = {major, minor};
-        const auto outcome = startup::Main(os, {program, current}, Title);
-        QCOMPARE(outcome == startup::Outcome::ShowSplash, accepted);
+        const auto outcome = startup::Main(os, {program, current}, Title, splash);
+        QCOMPARE(outcome == startup::Outcome::SplashShown, accepted);
         if (!accepted) {
             QCOMPARE(os.fakePrompts.messages.size(), 1);
             QCOMPARE(os.fakePrompts.messages[0].title, QStringLiteral("От авторов..."));
@@ -89,7 +100,7 @@ private Q_SLOTS:
                       {9, QStringLiteral("арвий квиллборн - ИЗБРАННОЕ 0.4 (copy)")},
                       {11, QStringLiteral("Арвий Квиллборн - Избранное")}, // the reading window does not count
                       {12, QStringLiteral("x АРВИЙ Квиллборн - избранное 0.4")}};
-        QCOMPARE(startup::Main(os, {program, current}, Title), startup::Outcome::RunningCopy);
+        QCOMPARE(startup::Main(os, {program, current}, Title, splash), startup::Outcome::RunningCopy);
         // Every match is raised, in order; the message is the running-copy one.
         QCOMPARE(os.logOf(QStringLiteral("raise")), (QStringList{QStringLiteral("raise 9"), QStringLiteral("raise 12")}));
         QCOMPARE(os.fakePrompts.messages.size(), 1);
@@ -109,7 +120,7 @@ private Q_SLOTS:
         touch(current + QStringLiteral("/richtx32.ocx"));
         FakePlatform os(tmp.path());
         QDir::setCurrent(current);
-        QCOMPARE(startup::Main(os, {program, current}, Title), startup::Outcome::ShowSplash);
+        QCOMPARE(startup::Main(os, {program, current}, Title, splash), startup::Outcome::SplashShown);
 
         const QStringList expected = {
             QStringLiteral("mkdir prog/language"),
@@ -144,15 +155,38 @@ private Q_SLOTS:
 
         // A second start changes nothing and opens no folder: the font is there.
         FakePlatform again(tmp.path());
-        QCOMPARE(startup::Main(again, {program, current}, Title), startup::Outcome::ShowSplash);
+        QCOMPARE(startup::Main(again, {program, current}, Title, splash), startup::Outcome::SplashShown);
         QVERIFY(again.logOf(QStringLiteral("open")).isEmpty());
         QCOMPARE(again.logOf(QStringLiteral("copy")).filter(QStringLiteral(" ok")), QStringList());
+    }
+
+    void otherFailuresAreToldAsWhatTheyAre()
+    {
+        BrokenDesktop os(tmp.path());
+        QCOMPARE(startup::Main(os, {program, current}, Title, splash), startup::Outcome::Failed);
+        QCOMPARE(os.fakePrompts.messages.size(), 1);
+        QCOMPARE(os.fakePrompts.messages[0].title, QStringLiteral("Error..."));
+        QVERIFY(os.fakePrompts.messages[0].text.contains(QStringLiteral("the window list is unreadable")));
+        QVERIFY(!os.fakePrompts.messages[0].text.contains(QStringLiteral("already started")));
+
+        FakePlatform fine(tmp.path());
+        const startup::SplashLoader broken = []() -> bool { throw std::runtime_error("no splash picture"); };
+        QCOMPARE(startup::Main(fine, {program, current}, Title, broken), startup::Outcome::Failed);
+        QVERIFY(fine.fakePrompts.messages[0].text.contains(QStringLiteral("no splash picture")));
+        // What was placed before the failure stays placed.
+        QVERIFY(!fine.logOf(QStringLiteral("remove")).isEmpty());
+    }
+
+    void splashThatRefusesEndsTheStart()
+    {
+        FakePlatform os(tmp.path());
+        QCOMPARE(startup::Main(os, {program, current}, Title, [] { return false; }), startup::Outcome::RunningCopy);
     }
 
     void startedElsewhereFindsNoSupportFiles()
     {
         FakePlatform os(tmp.path());
-        QCOMPARE(startup::Main(os, {program, current}, Title), startup::Outcome::ShowSplash);
+        QCOMPARE(startup::Main(os, {program, current}, Title, splash), startup::Outcome::SplashShown);
         QVERIFY(os.logOf(QStringLiteral("open")).isEmpty());
         QVERIFY(os.fakePrompts.messages.isEmpty());
     }

@@ -46,8 +46,8 @@ private Q_SLOTS:
                             [&](const platform::TopWindow &w) { return w.title == other.windowTitle(); }));
 
         QTemporaryDir tmp;
-        const auto outcome = startup::Main(os, {tmp.path(), tmp.path()},
-                                           QStringLiteral("Арвий Квиллборн - Избранное 0.4"));
+        const auto outcome = startup::Main(os, {tmp.path(), tmp.path()}, QStringLiteral("Арвий Квиллборн - Избранное 0.4"),
+                                           [] { return true; });
         QCOMPARE(outcome, startup::Outcome::RunningCopy);
         QCOMPARE(os.raised, QList<std::uint32_t>{std::uint32_t(other.winId())});
         QCOMPARE(os.fakePrompts.messages.size(), 1);

@@ -329,7 +329,7 @@ void OpenBook::closeEvent(QCloseEvent *event)
 }
 
 // PageUp/PageDown and the arrow keys turn the book like the two buttons,
-// but only where the button is there to press.
+// but only where the button is there to press; Esc closes the contents.
 void OpenBook::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
@@ -342,6 +342,9 @@ void OpenBook::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Left:
         if (!lblback->isHidden())
             lblback_Click();
+        return;
+    case Qt::Key_Escape:
+        hideContentsList();
         return;
     default:
         QMainWindow::keyPressEvent(event);

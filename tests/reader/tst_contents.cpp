@@ -81,6 +81,12 @@ private Q_SLOTS:
         QTest::keyClick(w->lstOgl, Qt::Key_Return);
         QCOMPARE(w->CurrentPage, qint16(*bookdata::contentsSpread(12)));
         QVERIFY(w->lstOgl->isHidden());
+        // Esc closes the list without a jump.
+        ShowContentsList(*w);
+        w->lstOgl->setCurrentRow(40);
+        QTest::keyClick(w->lstOgl, Qt::Key_Escape);
+        QVERIFY(w->lstOgl->isHidden());
+        QCOMPARE(w->CurrentPage, qint16(*bookdata::contentsSpread(12)));
     }
 
     void noSelectionShowsTheSpreadAgain()

@@ -17,13 +17,19 @@ private Q_SLOTS:
     void caseInsensitive()
     {
         QList<search::Match> found;
-        QBENCHMARK { found = search::findPages(QStringLiteral("ночь"), false); }
+        QBENCHMARK
+        {
+            found = search::findPages(QStringLiteral("ночь"), false);
+        }
         QVERIFY(!found.isEmpty());
     }
     void caseSensitive()
     {
         QList<search::Match> found;
-        QBENCHMARK { found = search::findPages(QStringLiteral("Ночь"), true); }
+        QBENCHMARK
+        {
+            found = search::findPages(QStringLiteral("Ночь"), true);
+        }
         QVERIFY(!found.isEmpty());
     }
     void searchWindowWithItsList()
@@ -31,7 +37,10 @@ private Q_SLOTS:
         TestProgram program;
         frmFind *f = Forms::frmFind();
         f->txtFind->setText(QStringLiteral("и"));
-        QBENCHMARK { f->cmdFind_Click(); }
+        QBENCHMARK
+        {
+            f->cmdFind_Click();
+        }
         QVERIFY(f->lstFound->count() > 100);
     }
 };

@@ -29,7 +29,8 @@ int main(int argc, char *argv[])
     platform::set(&os);
 
     const startup::Folders folders{paths::programFolder(), QDir::currentPath()};
-    const QString title = startup::instanceTitle(QApplication::applicationName(), QApplication::applicationVersion());
+    const QString title =
+        startup::instanceTitle(QApplication::applicationName(), QApplication::applicationVersion());
     const auto showSplash = [] {
         book *splash = Forms::splash();
         if (!splash)

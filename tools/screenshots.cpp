@@ -6,16 +6,16 @@
 #include "app/Resources.h"
 #include "bookmarks/frmBMarks.h"
 #include "language/frmLang.h"
-#include "search/frmFind.h"
 #include "platform/LinuxPlatform.h"
 #include "reader/OpenBook.h"
+#include "search/frmFind.h"
 #include "settings/Profile.h"
 #include "settings/SettingsKeys.h"
 #include "settings/font1.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -53,7 +53,8 @@ int main(int argc, char *argv[])
     const QString shipped = QCoreApplication::applicationDirPath();
     for (const QString &folder : QStringList{shipped, shipped + QStringLiteral("/language")})
         for (const QString &name : QDir(folder).entryList({QStringLiteral("*.lng")}))
-            QFile::copy(folder + QLatin1Char('/') + name, program.filePath(QStringLiteral("language/") + name));
+            QFile::copy(folder + QLatin1Char('/') + name,
+                        program.filePath(QStringLiteral("language/") + name));
     resources::registerTypeface(shipped);
     platform::LinuxPlatform os;
     platform::set(&os);

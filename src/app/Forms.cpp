@@ -3,8 +3,8 @@
 #include "app/Splash.h"
 #include "bookmarks/frmBMarks.h"
 #include "language/frmLang.h"
-#include "search/frmFind.h"
 #include "reader/OpenBook.h"
+#include "search/frmFind.h"
 #include "settings/font1.h"
 
 #include <QPointer>
@@ -110,7 +110,8 @@ QStringList loadOrder()
 bool loaded(const char *objectName)
 {
     const auto &forms = registry();
-    const QObject *all[] = {forms.openBook, forms.splash, forms.font1, forms.frmFind, forms.frmBMarks, forms.frmLang};
+    const QObject *all[] = {forms.openBook, forms.splash,    forms.font1,
+                            forms.frmFind,  forms.frmBMarks, forms.frmLang};
     for (const QObject *w : all)
         if (w && w->objectName() == QLatin1String(objectName))
             return true;

@@ -9,6 +9,9 @@ namespace paths {
 QString programFolder();
 void setProgramFolder(const QString &folder);
 
-inline QString settingsFile() { return programFolder() + QStringLiteral("/program.ini"); }
+inline QString settingsFile()
+{
+    return programFolder() + QStringLiteral("/program.ini");
+}
 
 } // namespace paths

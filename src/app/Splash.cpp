@@ -13,7 +13,8 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-book::book(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+book::book(QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("book"));
     setWindowTitle(QStringLiteral(KV_PRODUCT_NAME));
@@ -48,7 +49,8 @@ bool book::Form_Load()
     trmLoad->start();
 
     auto &os = platform::current();
-    os.copyWithoutOverwrite(QStringLiteral("comdlg32.ocx"), os.systemFolder() + QStringLiteral("/comdlg32.ocx"));
+    os.copyWithoutOverwrite(QStringLiteral("comdlg32.ocx"),
+                            os.systemFolder() + QStringLiteral("/comdlg32.ocx"));
 
     if (os.anotherInstanceRunning()) {
         trmLoad->stop();

@@ -17,8 +17,8 @@ bool versionAccepted(platform::OsVersion v)
 QString instanceTitle(const QString &productName, const QString &version)
 {
     const QStringList parts = version.split(QLatin1Char('.'));
-    return productName + QLatin1Char(' ') + QString::number(parts.value(0).toInt()) + QLatin1Char('.')
-        + QString::number(parts.value(1).toInt());
+    return productName + QLatin1Char(' ') + QString::number(parts.value(0).toInt()) + QLatin1Char('.') +
+           QString::number(parts.value(1).toInt());
 }
 
 bool FindRunningInstance(platform::Platform &os, const QString &title)
@@ -34,11 +34,12 @@ bool FindRunningInstance(platform::Platform &os, const QString &title)
 }
 
 namespace {
-Outcome placeAndShow(platform::Platform &os, const Folders &folders, const QString &title, const QString &language,
-                     platform::OsVersion version, const SplashLoader &loadSplash);
+Outcome placeAndShow(platform::Platform &os, const Folders &folders, const QString &title,
+                     const QString &language, platform::OsVersion version, const SplashLoader &loadSplash);
 }
 
-Outcome Main(platform::Platform &os, const Folders &folders, const QString &title, const SplashLoader &loadSplash)
+Outcome Main(platform::Platform &os, const Folders &folders, const QString &title,
+             const SplashLoader &loadSplash)
 {
     const QString language = folders.program + QStringLiteral("/language");
     os.makeFolder(language);
@@ -48,7 +49,8 @@ Outcome Main(platform::Platform &os, const Folders &folders, const QString &titl
     try {
         return placeAndShow(os, folders, title, language, version, loadSplash);
     } catch (const std::exception &failure) {
-        os.prompts().message(QStringLiteral("Не удалось запустить программу:\r\n") + QString::fromLocal8Bit(failure.what()),
+        os.prompts().message(QStringLiteral("Не удалось запустить программу:\r\n") +
+                                 QString::fromLocal8Bit(failure.what()),
                              QStringLiteral("Error..."), platform::Icon::Information);
         return Outcome::Failed;
     }
@@ -56,8 +58,8 @@ Outcome Main(platform::Platform &os, const Folders &folders, const QString &titl
 
 namespace {
 
-Outcome placeAndShow(platform::Platform &os, const Folders &folders, const QString &title, const QString &language,
-                     platform::OsVersion version, const SplashLoader &loadSplash)
+Outcome placeAndShow(platform::Platform &os, const Folders &folders, const QString &title,
+                     const QString &language, platform::OsVersion version, const SplashLoader &loadSplash)
 {
     // A running copy is looked for before the system is judged, so the
     // reader of an old system who starts twice hears about the copy.
@@ -68,7 +70,8 @@ Outcome placeAndShow(platform::Platform &os, const Folders &folders, const QStri
     }
     if (!versionAccepted(version)) {
         os.prompts().message(
-            QStringLiteral("К сожалению Windows 95, не поддерживается.\r\nпопробуйте Windows 98, 2000 или XP"),
+            QStringLiteral(
+                "К сожалению Windows 95, не поддерживается.\r\nпопробуйте Windows 98, 2000 или XP"),
             QStringLiteral("От авторов..."), platform::Icon::Information);
         return Outcome::OldSystem;
     }
@@ -78,7 +81,8 @@ Outcome placeAndShow(platform::Platform &os, const Folders &folders, const QStri
     // Every copy keeps what is already in place; every delete tolerates a
     // missing file. A second start therefore changes nothing.
     for (const QString &module : ModulesToMove)
-        os.copyWithoutOverwrite(folders.program + QLatin1Char('/') + module, language + QLatin1Char('/') + module);
+        os.copyWithoutOverwrite(folders.program + QLatin1Char('/') + module,
+                                language + QLatin1Char('/') + module);
     for (const char *support : {"richtx32.ocx", "Xvoice.dll"}) {
         const QString name = QLatin1String(support);
         os.copyWithoutOverwrite(folders.current + QLatin1Char('/') + name, system + QLatin1Char('/') + name);

@@ -25,11 +25,11 @@ QString instanceTitle(const QString &productName, const QString &version);
 bool FindRunningInstance(platform::Platform &os, const QString &title);
 
 inline const QStringList ModulesToMove = {
-    QStringLiteral("eng.lng"), QStringLiteral("rus.lng"), QStringLiteral("tl.lng"), QStringLiteral("fr.lng"),
+    QStringLiteral("eng.lng"), QStringLiteral("rus.lng"), QStringLiteral("tl.lng"),  QStringLiteral("fr.lng"),
     QStringLiteral("de.lng"),  QStringLiteral("5.lng"),   QStringLiteral("bel.lng"),
 };
 inline const QStringList ModulesToDelete = {
-    QStringLiteral("eng.lng"), QStringLiteral("rus.lng"), QStringLiteral("tl.lng"), QStringLiteral("fr.lng"),
+    QStringLiteral("eng.lng"), QStringLiteral("rus.lng"), QStringLiteral("tl.lng"),  QStringLiteral("fr.lng"),
     QStringLiteral("5.lng"),   QStringLiteral("de.lng"),  QStringLiteral("bel.lng"),
 };
 inline const QStringList RetiredModules = {QStringLiteral("1.lng"), QStringLiteral("2.lng"),
@@ -41,11 +41,12 @@ struct Folders
     QString current; // the working directory the program was started in
 };
 
-enum class Outcome {
-    SplashShown,  // go on: the splash screen is up
-    RunningCopy,  // another copy was found and raised; end
-    OldSystem,    // the system is too old; end
-    Failed,       // something else went wrong and the reader was told what; end
+enum class Outcome
+{
+    SplashShown, // go on: the splash screen is up
+    RunningCopy, // another copy was found and raised; end
+    OldSystem,   // the system is too old; end
+    Failed,      // something else went wrong and the reader was told what; end
 };
 
 // Loads and shows the splash screen; false when it refused to (a second
@@ -55,6 +56,7 @@ using SplashLoader = std::function<bool()>;
 // The start-up steps, the splash screen last. Messages go through the
 // platform's prompts; the caller ends the program unless the outcome is
 // SplashShown.
-Outcome Main(platform::Platform &os, const Folders &folders, const QString &title, const SplashLoader &loadSplash);
+Outcome Main(platform::Platform &os, const Folders &folders, const QString &title,
+             const SplashLoader &loadSplash);
 
 } // namespace startup

@@ -13,12 +13,13 @@
 #include <QListWidget>
 #include <QPushButton>
 
-
-frmBMarks::frmBMarks(QWidget *parent) : QDialog(parent)
+frmBMarks::frmBMarks(QWidget *parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmBMarks"));
     setWindowTitle(QStringLiteral("Закладки"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(px(3420), px(3855));
 
     lstBMarks = new QListWidget(this);

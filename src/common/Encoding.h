@@ -9,7 +9,11 @@
 // are valid UTF-8.
 namespace encoding {
 
-enum class Kind { Utf8, Windows1251 };
+enum class Kind
+{
+    Utf8,
+    Windows1251
+};
 
 Kind detect(const QByteArray &bytes);
 QString decode(const QByteArray &bytes, Kind kind);

@@ -2,18 +2,18 @@
 
 #include "app/Forms.h"
 #include "app/Paths.h"
-#include "language/LanguageModule.h"
 #include "bookmarks/frmBMarks.h"
+#include "language/LanguageModule.h"
 #include "language/frmLang.h"
-#include "search/frmFind.h"
 #include "reader/OpenBook.h"
+#include "search/frmFind.h"
 #include "settings/Profile.h"
 #include "settings/font1.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QListWidget>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 

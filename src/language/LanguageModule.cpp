@@ -24,13 +24,14 @@ QList<ModuleFile> scanModules(const QString &programFolder)
 {
     const QDir folder(languageFolder(programFolder));
     QList<ModuleFile> modules;
-    const QStringList names =
-        folder.entryList({QStringLiteral("*.lng")}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
+    const QStringList names = folder.entryList({QStringLiteral("*.lng")}, QDir::Files | QDir::Readable,
+                                               QDir::Name | QDir::IgnoreCase);
     for (const QString &name : names) {
         const QString path = folder.filePath(name);
-        const QString lang =
-            profile::readString(InfoSection, QStringLiteral("lang"), QStringLiteral("Нет языковых модулей"), path, 255);
-        const QString authors = profile::readString(InfoSection, QStringLiteral("Authors"), QStringLiteral("Нет"), path, 255);
+        const QString lang = profile::readString(InfoSection, QStringLiteral("lang"),
+                                                 QStringLiteral("Нет языковых модулей"), path, 255);
+        const QString authors =
+            profile::readString(InfoSection, QStringLiteral("Authors"), QStringLiteral("Нет"), path, 255);
         modules.append({name, entryText(lang, authors)});
     }
     // The reader looks for a language by its name, not by its file.

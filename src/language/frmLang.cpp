@@ -15,8 +15,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-
-frmLang::frmLang(QWidget *parent) : QDialog(parent)
+frmLang::frmLang(QWidget *parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmLang"));
     setFixedSize(px(5085), px(2460));
@@ -56,13 +56,13 @@ bool frmLang::Form_Load()
     const QList<language::ModuleFile> modules = language::scanModules(program);
     if (modules.isEmpty()) {
         auto &os = platform::current();
-        os.prompts().message(QStringLiteral("В директории: - ") + program
-                                 + QStringLiteral("/language.\r\n"
-                                                  "не найдены языковые модули\r\n"
-                                                  "Вы должны поместить их туда самостоятельно.\r\n"
-                                                  "\r\n"
-                                                  "Языковые модули - файлы с расширением lng.\r\n"
-                                                  "В них содержатся метки и текст на разных языках."),
+        os.prompts().message(QStringLiteral("В директории: - ") + program +
+                                 QStringLiteral("/language.\r\n"
+                                                "не найдены языковые модули\r\n"
+                                                "Вы должны поместить их туда самостоятельно.\r\n"
+                                                "\r\n"
+                                                "Языковые модули - файлы с расширением lng.\r\n"
+                                                "В них содержатся метки и текст на разных языках."),
                              QStringLiteral("Ошибка интерфейса..."), platform::Icon::Warning);
         os.endProgram();
         return false;

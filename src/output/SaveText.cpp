@@ -23,7 +23,8 @@ Result writeText(const QString &path, const QString &text)
     return Result::success();
 }
 
-bool saveTextAs(platform::Platform &os, const QString &text, const QString &dialogTitle, const QString &suggestedName)
+bool saveTextAs(platform::Platform &os, const QString &text, const QString &dialogTitle,
+                const QString &suggestedName)
 {
     const auto chosen = os.prompts().saveFileName(dialogTitle, suggestedName);
     if (!chosen || chosen->isEmpty())

@@ -7,8 +7,8 @@
 #include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QUrl>
@@ -56,7 +56,8 @@ std::optional<QColor> QtPrompts::chooseColour()
 
 std::optional<QString> QtPrompts::saveFileName(const QString &title, const QString &suggestedName)
 {
-    QFileDialog dialog(nullptr, title, suggestedName, QStringLiteral("Текстовые файлы (*.txt);;Все файлы (*)"));
+    QFileDialog dialog(nullptr, title, suggestedName,
+                       QStringLiteral("Текстовые файлы (*.txt);;Все файлы (*)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("txt"));

@@ -28,7 +28,13 @@ struct TopWindow
     QString title;
 };
 
-enum class Icon { None, Information, Warning, Critical };
+enum class Icon
+{
+    None,
+    Information,
+    Warning,
+    Critical
+};
 
 // Message boxes and the standard dialogs.
 class Prompts

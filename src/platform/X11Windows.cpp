@@ -44,8 +44,8 @@ struct Connection
     xcb_atom_t atom(const char *name) const
     {
         auto cookie = xcb_intern_atom(c, 0, static_cast<uint16_t>(strlen(name)), name);
-        std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(xcb_intern_atom_reply(c, cookie, nullptr),
-                                                                           &std::free);
+        std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+            xcb_intern_atom_reply(c, cookie, nullptr), &std::free);
         return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
     }
 
@@ -53,8 +53,8 @@ struct Connection
     std::vector<char> property(xcb_window_t window, xcb_atom_t property, xcb_atom_t type) const
     {
         auto cookie = xcb_get_property(c, 0, window, property, type, 0, 1 << 20);
-        std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(xcb_get_property_reply(c, cookie, nullptr),
-                                                                            &std::free);
+        std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+            xcb_get_property_reply(c, cookie, nullptr), &std::free);
         if (!reply || reply->type == XCB_ATOM_NONE)
             return {};
         const auto *data = static_cast<const char *>(xcb_get_property_value(reply.get()));
@@ -73,8 +73,8 @@ std::vector<xcb_window_t> clientWindows(const Connection &x)
     }
     // No window manager keeps a client list: take the root's children.
     auto cookie = xcb_query_tree(x.c, x.root);
-    std::unique_ptr<xcb_query_tree_reply_t, decltype(&std::free)> tree(xcb_query_tree_reply(x.c, cookie, nullptr),
-                                                                     &std::free);
+    std::unique_ptr<xcb_query_tree_reply_t, decltype(&std::free)> tree(
+        xcb_query_tree_reply(x.c, cookie, nullptr), &std::free);
     if (!tree)
         return {};
     const xcb_window_t *children = xcb_query_tree_children(tree.get());

@@ -47,7 +47,7 @@ constexpr auto makeTitleTable()
     std::array<MarkRow, 83> rows{};
     constexpr int both[] = {1, 3, 27, 47, 105, 115, 135};
     constexpr int rightOnly[] = {5, 7, 9, 11, 13, 15, 17, 29, 31, 49, 51, 57, 73, 81, 87, 107, 117, 127};
-    constexpr int leftOnly[] = {19, 21, 25, 33, 35, 37, 39, 41, 43, 83, 91,
+    constexpr int leftOnly[] = {19,  21,  25,  33,  35,  37,  39,  41,  43,  83, 91,
                                 109, 111, 113, 119, 121, 123, 125, 131, 133, 141};
     for (int p : both)
         rows[(p - 1) / 2] = {Stars, Stars};
@@ -61,9 +61,9 @@ constexpr auto makeTitleTable()
         MarkRow row;
     };
     constexpr Titled titled[] = {
-        {23, {1, None}},   {45, {2, None}},   {53, {Stars, 3}},  {55, {None, 4}},  {59, {None, 5}},
-        {63, {6, None}},   {65, {None, 7}},   {69, {8, None}},   {71, {None, 9}},  {75, {None, 10}},
-        {79, {11, None}},  {85, {12, None}},  {89, {13, Stars}}, {93, {14, None}}, {97, {15, None}},
+        {23, {1, None}},   {45, {2, None}},   {53, {Stars, 3}},  {55, {None, 4}},   {59, {None, 5}},
+        {63, {6, None}},   {65, {None, 7}},   {69, {8, None}},   {71, {None, 9}},   {75, {None, 10}},
+        {79, {11, None}},  {85, {12, None}},  {89, {13, Stars}}, {93, {14, None}},  {97, {15, None}},
         {99, {None, 16}},  {101, {None, 17}}, {139, {18, None}}, {143, {19, None}}, {145, {None, 20}},
         {151, {20, None}}, {155, {21, 22}},   {157, {None, 23}}, {159, {None, 24}}, {161, {None, 25}},
     };

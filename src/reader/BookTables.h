@@ -48,6 +48,9 @@ QStringList titleTexts();
 
 // Left page of the spread that shows `page` (an even page belongs to the
 // spread of the page before it).
-constexpr int spreadOf(int page) { return page % 2 == 0 ? page - 1 : page; }
+constexpr int spreadOf(int page)
+{
+    return page % 2 == 0 ? page - 1 : page;
+}
 
 } // namespace bookdata

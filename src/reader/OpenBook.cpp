@@ -36,17 +36,17 @@ QFont designFont(bool bold)
     return font;
 }
 
-
 } // namespace
 
-OpenBook::OpenBook(QWidget *parent) : QMainWindow(parent)
+OpenBook::OpenBook(QWidget *parent)
+    : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("OpenBook"));
     setWindowTitle(QStringLiteral(KV_PRODUCT_NAME));
     setWindowIcon(resources::programIcon());
     // Sizable, but a maximised book would only show the table around it.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     buildMenu();
     buildPage();
     buildContents();

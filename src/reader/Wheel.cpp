@@ -12,7 +12,8 @@ std::optional<quint32> NotchAccumulator::add(int angleDeltaY, quint32 keyAndButt
         return std::nullopt;
     const int delta = notches * Notch;
     pending_ -= delta;
-    return (static_cast<quint32>(static_cast<quint16>(static_cast<qint16>(delta))) << 16) | (keyAndButtonFlags & 0xFFFF);
+    return (static_cast<quint32>(static_cast<quint16>(static_cast<qint16>(delta))) << 16) |
+           (keyAndButtonFlags & 0xFFFF);
 }
 
 qint16 directionFor(quint32 wParam, qint16 last)

@@ -6,7 +6,9 @@
 
 #include <QWheelEvent>
 
-WheelWindowProc::WheelWindowProc(OpenBook *window) : QObject(window), window_(window)
+WheelWindowProc::WheelWindowProc(OpenBook *window)
+    : QObject(window)
+    , window_(window)
 {
     setObjectName(QStringLiteral("WheelWindowProc"));
     window->installEventFilter(this);

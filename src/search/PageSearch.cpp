@@ -31,8 +31,8 @@ QList<Match> findPages(const QString &query, bool caseSensitive)
 
 QString summaryLine(const QString &query, int count)
 {
-    return QStringLiteral(" Результат поиска: - ") + query + QStringLiteral(" - Найдено совпадений: ")
-        + QString::number(count);
+    return QStringLiteral(" Результат поиска: - ") + query + QStringLiteral(" - Найдено совпадений: ") +
+           QString::number(count);
 }
 
 } // namespace search

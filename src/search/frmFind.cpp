@@ -23,24 +23,24 @@
 #include <QRegularExpression>
 #include <QTextEdit>
 
-
 QString emptyQueryMessage(const QString &modulePath)
 {
     const QString module = language::usableModule(modulePath, paths::programFolder());
-    const QString name = ReadIniString(language::InfoSection, QStringLiteral("lang"), QString(), module)
-        + ReadIniString(language::CaptionSection, QStringLiteral("L1"), QString(), module);
+    const QString name = ReadIniString(language::InfoSection, QStringLiteral("lang"), QString(), module) +
+                         ReadIniString(language::CaptionSection, QStringLiteral("L1"), QString(), module);
     for (QChar c : name)
         if (c.script() == QChar::Script_Cyrillic)
             return QStringLiteral("Нечего искать!");
     return QStringLiteral("Nothing to find!");
 }
 
-frmFind::frmFind(QWidget *parent) : QDialog(parent)
+frmFind::frmFind(QWidget *parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmFind"));
     setWindowTitle(QStringLiteral("Form1"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     resize(px(5760), px(3480));
 
     txtFind = new QLineEdit(this);
@@ -142,7 +142,8 @@ void frmFind::cmdFind_Click()
     for (const QString &line : lines) {
         // The line keeps the page's own line breaks; on screen they read
         // as verse is quoted inline.
-        auto *item = new QListWidgetItem(QString(line).replace(QStringLiteral("\r\n"), QStringLiteral(" / ")));
+        auto *item =
+            new QListWidgetItem(QString(line).replace(QStringLiteral("\r\n"), QStringLiteral(" / ")));
         item->setData(Qt::UserRole, line);
         lstFound->addItem(item);
     }
@@ -173,7 +174,8 @@ void frmFind::cmds_Click()
     QString name = query_.trimmed();
     name.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]")), QStringLiteral("_"));
     output::saveTextAs(platform::current(), text, cmds->text(),
-                       name.isEmpty() ? QStringLiteral("Поиск.txt") : QStringLiteral("Поиск - %1.txt").arg(name));
+                       name.isEmpty() ? QStringLiteral("Поиск.txt")
+                                      : QStringLiteral("Поиск - %1.txt").arg(name));
 }
 
 void ShowFindForm()

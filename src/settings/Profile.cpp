@@ -17,7 +17,12 @@ struct Line
 {
     QByteArray bytes; // without the line end
     QByteArray end;   // "\r\n", "\n" or nothing (last line without one)
-    enum Kind { Other, Section, Key } kind = Other;
+    enum Kind
+    {
+        Other,
+        Section,
+        Key
+    } kind = Other;
     QString name;
     QString value;
 };
@@ -131,8 +136,7 @@ QString readString(const QString &section, const QString &key, const QString &de
     return cut(defaultValue, bufferSize);
 }
 
-Result writeString(const QString &section, const QString &key, const QString &value,
-                   const QString &fileName)
+Result writeString(const QString &section, const QString &key, const QString &value, const QString &fileName)
 {
     QByteArray bytes;
     {
@@ -184,7 +188,10 @@ Result writeString(const QString &section, const QString &key, const QString &va
     if (!done) {
         terminateLast();
         doc.lines.push_back(Line{encoding::encode(QLatin1Char('[') + section + QLatin1Char(']'), doc.kind),
-                                 doc.lineEnd, Line::Section, section, {}});
+                                 doc.lineEnd,
+                                 Line::Section,
+                                 section,
+                                 {}});
         doc.lines.push_back(keyLine(key));
     }
 

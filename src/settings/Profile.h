@@ -16,8 +16,7 @@ namespace profile {
 QString readString(const QString &section, const QString &key, const QString &defaultValue,
                    const QString &fileName, int bufferSize);
 
-Result writeString(const QString &section, const QString &key, const QString &value,
-                   const QString &fileName);
+Result writeString(const QString &section, const QString &key, const QString &value, const QString &fileName);
 
 } // namespace profile
 

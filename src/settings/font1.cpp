@@ -57,21 +57,24 @@ QStringList screenFonts()
         const char *name;
         const char *twin;
     };
-    for (const Alias &alias : {Alias{"Times New Roman", "Liberation Serif"}, Alias{"Arial", "Liberation Sans"}}) {
+    for (const Alias &alias :
+         {Alias{"Times New Roman", "Liberation Serif"}, Alias{"Arial", "Liberation Sans"}}) {
         const QString name = QLatin1String(alias.name);
         if (fonts.contains(name))
             continue;
         if (QFontInfo(QFont(name)).family() == QLatin1String(alias.twin)) {
-            const auto at = std::lower_bound(fonts.begin(), fonts.end(), name, [](const QString &a, const QString &b) {
-                return a.compare(b, Qt::CaseInsensitive) < 0;
-            });
+            const auto at =
+                std::lower_bound(fonts.begin(), fonts.end(), name, [](const QString &a, const QString &b) {
+                    return a.compare(b, Qt::CaseInsensitive) < 0;
+                });
             fonts.insert(at, name);
         }
     }
     return fonts;
 }
 
-font1::font1(QWidget *parent) : QDialog(parent)
+font1::font1(QWidget *parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("font1"));
     setWindowTitle(QStringLiteral("Шрифт и цвет"));
@@ -128,9 +131,11 @@ font1::font1(QWidget *parent) : QDialog(parent)
         return b;
     };
     color = button("color", QStringLiteral("Цвет"), QRect(px(4800), px(840), px(1095), px(375)));
-    cmdFontOriginal = button("cmdFontOriginal", QStringLiteral("Оригинал"), QRect(px(120), px(2280), px(1095), px(350)));
+    cmdFontOriginal =
+        button("cmdFontOriginal", QStringLiteral("Оригинал"), QRect(px(120), px(2280), px(1095), px(350)));
     Command1 = button("Command1", QStringLiteral("Выход"), QRect(px(2400), px(2280), px(1095), px(350)));
-    cmdFontApply = button("cmdFontApply", QStringLiteral("Применить"), QRect(px(4800), px(2280), px(1095), px(350)));
+    cmdFontApply =
+        button("cmdFontApply", QStringLiteral("Применить"), QRect(px(4800), px(2280), px(1095), px(350)));
     cmdFontApply->setEnabled(false);
     connect(color, &QPushButton::clicked, this, &font1::color_Click);
     connect(cmdFontOriginal, &QPushButton::clicked, this, &font1::cmdFontOriginal_Click);

@@ -1,8 +1,8 @@
 // The splash screen as the reader meets it: it fades in to 228 and stops,
 // opens the book on a click, Enter or Esc, and refuses a second copy.
+#include "app/Fade.h"
 #include "app/Forms.h"
 #include "app/Paths.h"
-#include "app/Fade.h"
 #include "app/Splash.h"
 #include "reader/ClickLabel.h"
 #include "reader/OpenBook.h"

@@ -6,8 +6,8 @@
 
 #include <QTemporaryDir>
 
-#include <stdexcept>
 #include <QTest>
+#include <stdexcept>
 
 namespace {
 
@@ -33,7 +33,10 @@ class BrokenDesktop : public FakePlatform
 {
 public:
     using FakePlatform::FakePlatform;
-    QList<platform::TopWindow> topLevelWindows() override { throw std::runtime_error("the window list is unreadable"); }
+    QList<platform::TopWindow> topLevelWindows() override
+    {
+        throw std::runtime_error("the window list is unreadable");
+    }
 };
 
 } // namespace
@@ -59,7 +62,9 @@ private Q_SLOTS:
 
     void instanceTitleFromVersion()
     {
-        QCOMPARE(startup::instanceTitle(QStringLiteral("Арвий Квиллборн - Избранное"), QStringLiteral("0.4.0.83")), Title);
+        QCOMPARE(
+            startup::instanceTitle(QStringLiteral("Арвий Квиллборн - Избранное"), QStringLiteral("0.4.0.83")),
+            Title);
     }
 
     void systemsJudgedByMajorPlusMinor_data()
@@ -96,13 +101,15 @@ private Q_SLOTS:
     {
         FakePlatform os(tmp.path());
         os.version = {4, 0};
-        os.windows = {{7, QStringLiteral("Notes")},
-                      {9, QStringLiteral("арвий квиллборн - ИЗБРАННОЕ 0.4 (copy)")},
-                      {11, QStringLiteral("Арвий Квиллборн - Избранное")}, // the reading window does not count
-                      {12, QStringLiteral("x АРВИЙ Квиллборн - избранное 0.4")}};
+        os.windows = {
+            {7, QStringLiteral("Notes")},
+            {9, QStringLiteral("арвий квиллборн - ИЗБРАННОЕ 0.4 (copy)")},
+            {11, QStringLiteral("Арвий Квиллборн - Избранное")}, // the reading window does not count
+            {12, QStringLiteral("x АРВИЙ Квиллборн - избранное 0.4")}};
         QCOMPARE(startup::Main(os, {program, current}, Title, splash), startup::Outcome::RunningCopy);
         // Every match is raised, in order; the message is the running-copy one.
-        QCOMPARE(os.logOf(QStringLiteral("raise")), (QStringList{QStringLiteral("raise 9"), QStringLiteral("raise 12")}));
+        QCOMPARE(os.logOf(QStringLiteral("raise")),
+                 (QStringList{QStringLiteral("raise 9"), QStringLiteral("raise 12")}));
         QCOMPARE(os.fakePrompts.messages.size(), 1);
         QCOMPARE(os.fakePrompts.messages[0].text, QStringLiteral("Programm already started!!!\r\n:-("));
         QCOMPARE(os.fakePrompts.messages[0].title, QStringLiteral("Error..."));
@@ -180,7 +187,8 @@ private Q_SLOTS:
     void splashThatRefusesEndsTheStart()
     {
         FakePlatform os(tmp.path());
-        QCOMPARE(startup::Main(os, {program, current}, Title, [] { return false; }), startup::Outcome::RunningCopy);
+        QCOMPARE(startup::Main(os, {program, current}, Title, [] { return false; }),
+                 startup::Outcome::RunningCopy);
     }
 
     void startedElsewhereFindsNoSupportFiles()

@@ -28,7 +28,9 @@ QByteArray module(const QString &tag, QList<int> drop = {}, QMap<int, QString> o
     for (int key = 1; key <= 58; ++key) {
         if (drop.contains(key))
             continue;
-        text += QStringLiteral("L%1=%2\r\n").arg(key).arg(overrides.value(key, tag + QStringLiteral(" %1").arg(key)));
+        text += QStringLiteral("L%1=%2\r\n")
+                    .arg(key)
+                    .arg(overrides.value(key, tag + QStringLiteral(" %1").arg(key)));
     }
     return text.toUtf8();
 }
@@ -44,7 +46,8 @@ class TestLanguage : public QObject
     OpenBook *startWith(const QString &moduleFile)
     {
         program->write(QStringLiteral("program.ini"),
-                       "[Interface]\r\nlanguage=" + program->path(QStringLiteral("language/") + moduleFile).toUtf8() + "\r\n");
+                       "[Interface]\r\nlanguage=" +
+                           program->path(QStringLiteral("language/") + moduleFile).toUtf8() + "\r\n");
         return Forms::openBook();
     }
 
@@ -59,8 +62,9 @@ private Q_SLOTS:
     void firstApplicationCreatesTheDialogsInOrder()
     {
         startWith(QStringLiteral("eng.lng"));
-        QCOMPARE(Forms::loadOrder(), (QStringList{QStringLiteral("OpenBook"), QStringLiteral("font1"), QStringLiteral("frmFind"),
-                                                 QStringLiteral("frmBMarks"), QStringLiteral("frmLang")}));
+        QCOMPARE(Forms::loadOrder(),
+                 (QStringList{QStringLiteral("OpenBook"), QStringLiteral("font1"), QStringLiteral("frmFind"),
+                              QStringLiteral("frmBMarks"), QStringLiteral("frmLang")}));
         QVERIFY(!Forms::font1()->isVisible());
         QVERIFY(!Forms::frmLang()->isVisible());
     }
@@ -101,7 +105,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("content");
-        QTest::newRow("empty L1") << QStringLiteral("x.lng") << module(QStringLiteral("X"), {}, {{1, QString()}});
+        QTest::newRow("empty L1") << QStringLiteral("x.lng")
+                                  << module(QStringLiteral("X"), {}, {{1, QString()}});
         QTest::newRow("no L1") << QStringLiteral("x.lng") << module(QStringLiteral("X"), {1});
         QTest::newRow("no such file") << QStringLiteral("gone.lng") << QByteArray();
         QTest::newRow("not a module") << QStringLiteral("x.lng") << QByteArray("just some text\r\n");
@@ -121,7 +126,8 @@ private Q_SLOTS:
 
     void movedProgramFolderUsesItsOwnEnglish()
     {
-        program->write(QStringLiteral("program.ini"), "[Interface]\r\nlanguage=/old/place/language/rus.lng\r\n");
+        program->write(QStringLiteral("program.ini"),
+                       "[Interface]\r\nlanguage=/old/place/language/rus.lng\r\n");
         OpenBook *w = Forms::openBook();
         QCOMPARE(w->ogl->text(), QStringLiteral("ENG 3"));
         QCOMPARE(w->LanguageModulePath(), QStringLiteral("/old/place/language/rus.lng"));
@@ -141,7 +147,8 @@ private Q_SLOTS:
     void windows1251ModuleReads()
     {
         program->write(QStringLiteral("language/old.lng"),
-                       "[Language1]\r\nL1=\xD0\xF3\xF1\xF1\xEA\xE8\xE9\r\nL3=\xCE\xE3\xEB\xE0\xE2\xEB\xE5\xED\xE8\xE5\r\n");
+                       "[Language1]\r\nL1=\xD0\xF3\xF1\xF1\xEA\xE8\xE9\r\nL3="
+                       "\xCE\xE3\xEB\xE0\xE2\xEB\xE5\xED\xE8\xE5\r\n");
         OpenBook *w = startWith(QStringLiteral("old.lng"));
         QCOMPARE(w->ogl->text(), QStringLiteral("Оглавление"));
     }
@@ -158,8 +165,9 @@ private Q_SLOTS:
     void shippedModulesAreComplete()
     {
         const QDir shipped(qEnvironmentVariable("KV_SOURCE_DIR") + QStringLiteral("/content/language"));
-        const QStringList expected = {QStringLiteral("5.lng"),   QStringLiteral("bel.lng"), QStringLiteral("de.lng"),
-                                      QStringLiteral("eng.lng"), QStringLiteral("fr.lng"),  QStringLiteral("rus.lng"),
+        const QStringList expected = {QStringLiteral("5.lng"),  QStringLiteral("bel.lng"),
+                                      QStringLiteral("de.lng"), QStringLiteral("eng.lng"),
+                                      QStringLiteral("fr.lng"), QStringLiteral("rus.lng"),
                                       QStringLiteral("tl.lng")};
         QCOMPARE(shipped.entryList({QStringLiteral("*.lng")}, QDir::Files, QDir::Name), expected);
         QList<int> required = {1, 2, 3, 5, 6, 8, 11, 12, 14, 16, 17, 18, 48, 49, 51, 58};
@@ -170,7 +178,8 @@ private Q_SLOTS:
         for (const QString &name : expected) {
             const QString path = shipped.filePath(name);
             for (int key : required)
-                QVERIFY2(!ReadIniString(language::CaptionSection, QStringLiteral("L%1").arg(key), {}, path).isEmpty(),
+                QVERIFY2(!ReadIniString(language::CaptionSection, QStringLiteral("L%1").arg(key), {}, path)
+                              .isEmpty(),
                          qPrintable(name + QStringLiteral(" L%1").arg(key)));
             QVERIFY(!ReadIniString(language::InfoSection, QStringLiteral("lang"), {}, path).isEmpty());
             QVERIFY(!ReadIniString(language::InfoSection, QStringLiteral("Authors"), {}, path).isEmpty());
@@ -179,8 +188,9 @@ private Q_SLOTS:
 
     void chooserListsModulesAndApplies()
     {
-        program->write(QStringLiteral("language/eng.lng"), "[general]\r\nlang=English\r\nAuthors=A. B.\r\n"
-                                                           "[Language1]\r\nL1=English\r\nL3=Contents\r\nL18=Language\r\n");
+        program->write(QStringLiteral("language/eng.lng"),
+                       "[general]\r\nlang=English\r\nAuthors=A. B.\r\n"
+                       "[Language1]\r\nL1=English\r\nL3=Contents\r\nL18=Language\r\n");
         program->write(QStringLiteral("language/rus.lng"), module(QStringLiteral("RUS")));
         program->write(QStringLiteral("language/nameless.lng"), "[Language1]\r\nL1=x\r\n");
         OpenBook *w = startWith(QStringLiteral("eng.lng"));
@@ -190,7 +200,8 @@ private Q_SLOTS:
         QCOMPARE(chooser->lfff->item(1)->text(), QStringLiteral("RUS - Автор модуля - A. B."));
         QCOMPARE(chooser->lfff->item(2)->text(), QStringLiteral("Нет языковых модулей - Автор модуля - Нет"));
         // The file names stay in step with the entries.
-        QCOMPARE(chooser->lff, (QStringList{QStringLiteral("eng.lng"), QStringLiteral("rus.lng"), QStringLiteral("nameless.lng")}));
+        QCOMPARE(chooser->lff, (QStringList{QStringLiteral("eng.lng"), QStringLiteral("rus.lng"),
+                                            QStringLiteral("nameless.lng")}));
         QCOMPARE(chooser->lfff->currentRow(), -1);
 
         // Apply before a choice does nothing at all.
@@ -241,7 +252,8 @@ private Q_SLOTS:
         const Asked &warning = program->os->fakePrompts.messages.first();
         QCOMPARE(warning.title, QStringLiteral("Ошибка интерфейса..."));
         QCOMPARE(warning.icon, platform::Icon::Warning);
-        QVERIFY(warning.text.startsWith(QStringLiteral("В директории: - ") + program->dir.path() + QStringLiteral("/language.\r\n")));
+        QVERIFY(warning.text.startsWith(QStringLiteral("В директории: - ") + program->dir.path() +
+                                        QStringLiteral("/language.\r\n")));
         QVERIFY(warning.text.endsWith(QStringLiteral("В них содержатся метки и текст на разных языках.")));
     }
 };

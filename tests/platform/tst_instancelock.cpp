@@ -33,7 +33,8 @@ private Q_SLOTS:
         const qint64 deadPid = gone.processId() ? gone.processId() : 999999;
         QFile lock(platform::LinuxPlatform::instanceLockPath());
         QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write(QByteArray::number(deadPid) + "\nkvillborn\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        lock.write(QByteArray::number(deadPid) + "\nkvillborn\n" + QSysInfo::machineHostName().toUtf8() +
+                   "\n");
         lock.close();
 
         platform::LinuxPlatform next;

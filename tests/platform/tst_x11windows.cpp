@@ -46,8 +46,9 @@ private Q_SLOTS:
                             [&](const platform::TopWindow &w) { return w.title == other.windowTitle(); }));
 
         QTemporaryDir tmp;
-        const auto outcome = startup::Main(os, {tmp.path(), tmp.path()}, QStringLiteral("Арвий Квиллборн - Избранное 0.4"),
-                                           [] { return true; });
+        const auto outcome =
+            startup::Main(os, {tmp.path(), tmp.path()}, QStringLiteral("Арвий Квиллборн - Избранное 0.4"),
+                          [] { return true; });
         QCOMPARE(outcome, startup::Outcome::RunningCopy);
         QCOMPARE(os.raised, QList<std::uint32_t>{std::uint32_t(other.winId())});
         QCOMPARE(os.fakePrompts.messages.size(), 1);
@@ -68,9 +69,10 @@ int main(int argc, char *argv[])
     // A private X server: the test must see real X11 windows.
     QProcess xvfb;
     xvfb.setProcessChannelMode(QProcess::SeparateChannels);
-    xvfb.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                                        QStringLiteral("0"), QStringLiteral("800x600x24"), QStringLiteral("-nolisten"),
-                                        QStringLiteral("tcp")});
+    xvfb.start(QStringLiteral("Xvfb"),
+               {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                QStringLiteral("0"), QStringLiteral("800x600x24"), QStringLiteral("-nolisten"),
+                QStringLiteral("tcp")});
     if (!xvfb.waitForStarted(10000) || !xvfb.waitForReadyRead(10000)) {
         qCritical("Xvfb could not be started: install the xvfb package");
         return 1;

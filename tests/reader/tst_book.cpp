@@ -81,7 +81,8 @@ void TestBook::everyPageHasTheShapeOfVerse()
         if (body.endsWith(QStringLiteral("\r\n")))
             body.chop(2);
         const QStringList lines = body.split(QStringLiteral("\r\n"));
-        QVERIFY2(lines.size() >= 4 && lines.size() <= 11, WHY(where + " lines " + QByteArray::number(lines.size())));
+        QVERIFY2(lines.size() >= 4 && lines.size() <= 11,
+                 WHY(where + " lines " + QByteArray::number(lines.size())));
         for (const QString &line : lines)
             QVERIFY2(line.size() <= 52, WHY(where + " long line"));
     }
@@ -223,8 +224,9 @@ void TestBook::contentsEntriesFollowTheirPoems()
             // A whole first line, perhaps without its closing punctuation.
             const QString line = firstLine(first);
             QVERIFY2(line.startsWith(entry), WHY(where));
-            QVERIFY2(line.mid(entry.size()).remove(QRegularExpression(QStringLiteral("[\\s.,;:!?-]"))).isEmpty(),
-                     WHY(where));
+            QVERIFY2(
+                line.mid(entry.size()).remove(QRegularExpression(QStringLiteral("[\\s.,;:!?-]"))).isEmpty(),
+                WHY(where));
         }
         if (entry.endsWith(QStringLiteral("...")))
             ++dotted;

@@ -2,11 +2,11 @@
 // after a choice or a click on the right page, and keeps its selection.
 #include "app/Forms.h"
 #include "app/Paths.h"
-#include "support/TestProgram.h"
 #include "reader/BookTables.h"
 #include "reader/ClickLabel.h"
 #include "reader/Contents.h"
 #include "reader/OpenBook.h"
+#include "support/TestProgram.h"
 
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -24,7 +24,8 @@ class TestContents : public QObject
         ShowContentsList(*w);
         QListWidgetItem *item = w->lstOgl->item(entry - 1);
         w->lstOgl->scrollToItem(item);
-        QTest::mouseClick(w->lstOgl->viewport(), Qt::LeftButton, {}, w->lstOgl->visualItemRect(item).center());
+        QTest::mouseClick(w->lstOgl->viewport(), Qt::LeftButton, {},
+                          w->lstOgl->visualItemRect(item).center());
     }
 
 private Q_SLOTS:

@@ -2,17 +2,17 @@
 // opening, turning with the two buttons, and leaving the program.
 #include "app/Forms.h"
 #include "app/Paths.h"
-#include "support/TestProgram.h"
 #include "reader/BookTables.h"
 #include "reader/ClickLabel.h"
 #include "reader/OpenBook.h"
 #include "reader/PageStore.h"
+#include "support/TestProgram.h"
 
 #include <QAccessible>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QApplication>
+#include <QFile>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -108,14 +108,15 @@ void TestOpenBook::unusableValuesFallBackOneByOne_data()
     QTest::addColumn<QByteArray>("ini");
     QTest::addColumn<double>("size");
     QTest::addColumn<QColor>("colour");
-    QTest::newRow("size not a number") << QByteArray("[general]\nFontSize=big\n[FontColor]\nForeColor=255\n") << 14.0
-                                       << QColor(255, 0, 0);
+    QTest::newRow("size not a number")
+        << QByteArray("[general]\nFontSize=big\n[FontColor]\nForeColor=255\n") << 14.0 << QColor(255, 0, 0);
     QTest::newRow("size zero") << QByteArray("[general]\nFontSize=0\n") << 14.0 << QColor(Qt::black);
     QTest::newRow("size too large") << QByteArray("[general]\nFontSize=5000\n") << 14.0 << QColor(Qt::black);
     QTest::newRow("fractional size") << QByteArray("[general]\nFontSize=11.5\n") << 11.5 << QColor(Qt::black);
-    QTest::newRow("colour negative") << QByteArray("[general]\nFontSize=9\n[FontColor]\nForeColor=-5\n") << 9.0
-                                     << QColor(Qt::black);
-    QTest::newRow("colour too large") << QByteArray("[FontColor]\nForeColor=16777216\n") << 14.0 << QColor(Qt::black);
+    QTest::newRow("colour negative") << QByteArray("[general]\nFontSize=9\n[FontColor]\nForeColor=-5\n")
+                                     << 9.0 << QColor(Qt::black);
+    QTest::newRow("colour too large")
+        << QByteArray("[FontColor]\nForeColor=16777216\n") << 14.0 << QColor(Qt::black);
     QTest::newRow("colour words") << QByteArray("[FontColor]\nForeColor=red\n") << 14.0 << QColor(Qt::black);
 }
 
@@ -170,7 +171,8 @@ void TestOpenBook::layoutFollowsTheBook()
     QCOMPARE(w->Picture1->pixmap().deviceIndependentSize().toSize(), QSize(715, 482));
     // Before any language is applied the window wears its design captions.
     OpenBook design;
-    const QStringList menus = {QStringLiteral("Меню"), QStringLiteral("Закладки"), QStringLiteral("О программе")};
+    const QStringList menus = {QStringLiteral("Меню"), QStringLiteral("Закладки"),
+                               QStringLiteral("О программе")};
     QStringList bar;
     for (QAction *a : design.menuBar()->actions())
         bar << a->text();

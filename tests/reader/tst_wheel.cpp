@@ -3,11 +3,11 @@
 // to whole notches before anything turns.
 #include "app/Forms.h"
 #include "app/Paths.h"
-#include "support/TestProgram.h"
 #include "reader/ClickLabel.h"
 #include "reader/OpenBook.h"
 #include "reader/Wheel.h"
 #include "reader/WheelHook.h"
+#include "support/TestProgram.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,11 +20,12 @@ class TestWheel : public QObject
     std::unique_ptr<TestProgram> program;
     OpenBook *w = nullptr;
 
-    void roll(int deltaY, Qt::KeyboardModifiers keys = Qt::NoModifier, Qt::MouseButtons buttons = Qt::NoButton)
+    void roll(int deltaY, Qt::KeyboardModifiers keys = Qt::NoModifier,
+              Qt::MouseButtons buttons = Qt::NoButton)
     {
         const QPointF at(100, 100);
-        QWheelEvent event(at, w->mapToGlobal(at), QPoint(), QPoint(0, deltaY), buttons, keys, Qt::NoScrollPhase,
-                          false);
+        QWheelEvent event(at, w->mapToGlobal(at), QPoint(), QPoint(0, deltaY), buttons, keys,
+                          Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(w, &event);
     }
     void goTo(int page)

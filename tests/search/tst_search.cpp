@@ -68,7 +68,8 @@ private Q_SLOTS:
         QVERIFY(line(1).startsWith(QStringLiteral(" 88 ")));
         QVERIFY(f->cmds->isEnabled());
         // What the line shows is the page's beginning, 30 characters as stored.
-        QCOMPARE(line(0), QStringLiteral(" 43 ") + bookdata::LoadPageText(43)->left(30) + QStringLiteral("..."));
+        QCOMPARE(line(0),
+                 QStringLiteral(" 43 ") + bookdata::LoadPageText(43)->left(30) + QStringLiteral("..."));
         QVERIFY(f->text1->toPlainText().contains(QStringLiteral("мятой")));
     }
 
@@ -145,7 +146,8 @@ private Q_SLOTS:
         program->os->fakePrompts.saveAnswer = target;
         f->cmds->click();
         const QString saved = QString::fromUtf8(program->read(QStringLiteral("found.txt")));
-        QVERIFY(saved.startsWith(QStringLiteral(" Результат поиска: - мятой - Найдено совпадений: 2\r\n\r\n")));
+        QVERIFY(
+            saved.startsWith(QStringLiteral(" Результат поиска: - мятой - Найдено совпадений: 2\r\n\r\n")));
         QVERIFY(saved.contains(*bookdata::LoadPageText(43)));
         QVERIFY(saved.contains(*bookdata::LoadPageText(88)));
         QCOMPARE(program->os->fakePrompts.saveDialogs.size(), 1);

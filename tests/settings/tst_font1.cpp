@@ -59,7 +59,8 @@ private Q_SLOTS:
         d->cmbFont[1]->setCurrentText(QStringLiteral("Italic"));
         d->cmdFontApply->click();
         QCOMPARE(w->txtleft->font().pointSizeF(), 11.0);
-        QCOMPARE(ReadIniString(QStringLiteral("general"), QStringLiteral("FontSize"), QStringLiteral("none"), ini()),
+        QCOMPARE(ReadIniString(QStringLiteral("general"), QStringLiteral("FontSize"), QStringLiteral("none"),
+                               ini()),
                  QStringLiteral("11"));
         QVERIFY(w->txtleft->font().italic());
     }

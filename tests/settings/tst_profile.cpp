@@ -48,27 +48,59 @@ void TestProfile::reads_data()
     QTest::addColumn<QString>("expected");
 
     const QByteArray general = "[General]\r\nFont=Arial\r\nFontSize=12\r\n[FontColor]\r\nForeColor=255\r\n";
-    QTest::newRow("section case") << general << "general" << "Font" << "Arial";
-    QTest::newRow("key case") << general << "GENERAL" << "fontsize" << "12";
-    QTest::newRow("other section") << general << "fontcolor" << "FORECOLOR" << "255";
-    QTest::newRow("missing key") << general << "General" << "Bold" << "dflt";
-    QTest::newRow("missing section") << general << "Interface" << "language" << "dflt";
-    QTest::newRow("LF file") << QByteArray("[general]\nFont=Times\n") << "General" << "Font" << "Times";
+    QTest::newRow("section case") << general << "general"
+                                  << "Font"
+                                  << "Arial";
+    QTest::newRow("key case") << general << "GENERAL"
+                              << "fontsize"
+                              << "12";
+    QTest::newRow("other section") << general << "fontcolor"
+                                   << "FORECOLOR"
+                                   << "255";
+    QTest::newRow("missing key") << general << "General"
+                                 << "Bold"
+                                 << "dflt";
+    QTest::newRow("missing section") << general << "Interface"
+                                     << "language"
+                                     << "dflt";
+    QTest::newRow("LF file") << QByteArray("[general]\nFont=Times\n") << "General"
+                             << "Font"
+                             << "Times";
     QTest::newRow("spaces around names and value")
-        << QByteArray("  [ general ]  \n  Font  =  Courier New  \n") << "general" << "Font" << "Courier New";
-    QTest::newRow("first duplicate key wins") << QByteArray("[a]\nk=1\nk=2\n") << "a" << "k" << "1";
-    QTest::newRow("duplicate section still read")
-        << QByteArray("[a]\nx=1\n[b]\ny=2\n[A]\nk=3\n") << "a" << "k" << "3";
-    QTest::newRow("key before any section is no one's")
-        << QByteArray("k=0\n[a]\nj=1\n") << "a" << "k" << "dflt";
-    QTest::newRow("comment is not a key") << QByteArray("[a]\n;k=1\nk=2\n") << "a" << "k" << "2";
-    QTest::newRow("empty value is a value") << QByteArray("[a]\nk=\n") << "a" << "k" << "";
-    QTest::newRow("equals inside value") << QByteArray("[a]\nk=x=y\n") << "a" << "k" << "x=y";
-    QTest::newRow("utf8 bom") << QByteArray("\xEF\xBB\xBF[a]\nk=Привет\n") << "a" << "k" << "Привет";
-    QTest::newRow("windows-1251")
-        << QByteArray("[Language1]\r\nL1=\xD0\xF3\xF1\xF1\xEA\xE8\xE9\r\n") << "language1" << "L1" << "Русский";
-    QTest::newRow("no final newline") << QByteArray("[a]\r\nk=last") << "a" << "k" << "last";
-    QTest::newRow("cyrillic names") << QByteArray("[Раздел]\nКлюч=да\n") << "раздел" << "КЛЮЧ" << "да";
+        << QByteArray("  [ general ]  \n  Font  =  Courier New  \n") << "general"
+        << "Font"
+        << "Courier New";
+    QTest::newRow("first duplicate key wins") << QByteArray("[a]\nk=1\nk=2\n") << "a"
+                                              << "k"
+                                              << "1";
+    QTest::newRow("duplicate section still read") << QByteArray("[a]\nx=1\n[b]\ny=2\n[A]\nk=3\n") << "a"
+                                                  << "k"
+                                                  << "3";
+    QTest::newRow("key before any section is no one's") << QByteArray("k=0\n[a]\nj=1\n") << "a"
+                                                        << "k"
+                                                        << "dflt";
+    QTest::newRow("comment is not a key") << QByteArray("[a]\n;k=1\nk=2\n") << "a"
+                                          << "k"
+                                          << "2";
+    QTest::newRow("empty value is a value") << QByteArray("[a]\nk=\n") << "a"
+                                            << "k"
+                                            << "";
+    QTest::newRow("equals inside value") << QByteArray("[a]\nk=x=y\n") << "a"
+                                         << "k"
+                                         << "x=y";
+    QTest::newRow("utf8 bom") << QByteArray("\xEF\xBB\xBF[a]\nk=Привет\n") << "a"
+                              << "k"
+                              << "Привет";
+    QTest::newRow("windows-1251") << QByteArray("[Language1]\r\nL1=\xD0\xF3\xF1\xF1\xEA\xE8\xE9\r\n")
+                                  << "language1"
+                                  << "L1"
+                                  << "Русский";
+    QTest::newRow("no final newline") << QByteArray("[a]\r\nk=last") << "a"
+                                      << "k"
+                                      << "last";
+    QTest::newRow("cyrillic names") << QByteArray("[Раздел]\nКлюч=да\n") << "раздел"
+                                    << "КЛЮЧ"
+                                    << "да";
 }
 
 void TestProfile::reads()
@@ -85,7 +117,8 @@ void TestProfile::valuesAreCutToTheBuffer()
 {
     const QByteArray value(300, 'x');
     writeBytes("[general]\r\nFont=" + value + "\r\n");
-    QCOMPARE(profile::readString(QStringLiteral("general"), QStringLiteral("Font"), {}, path(), 255).size(), 254);
+    QCOMPARE(profile::readString(QStringLiteral("general"), QStringLiteral("Font"), {}, path(), 255).size(),
+             254);
     QCOMPARE(ReadIniString(QStringLiteral("general"), QStringLiteral("Font"), {}, path()).size(), 300);
     writeBytes("[general]\r\nFont=" + QByteArray(2000, 'y') + "\r\n");
     QCOMPARE(ReadIniString(QStringLiteral("general"), QStringLiteral("Font"), {}, path()).size(), 1023);
@@ -94,20 +127,24 @@ void TestProfile::valuesAreCutToTheBuffer()
 void TestProfile::missingFileGivesDefaultCutToo()
 {
     const QString missing = path(QStringLiteral("absent.ini"));
-    QCOMPARE(ReadIniString(QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("14"), missing), QStringLiteral("14"));
-    QCOMPARE(profile::readString(QStringLiteral("a"), QStringLiteral("b"), QString(300, QLatin1Char('d')), missing, 255)
+    QCOMPARE(ReadIniString(QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("14"), missing),
+             QStringLiteral("14"));
+    QCOMPARE(profile::readString(QStringLiteral("a"), QStringLiteral("b"), QString(300, QLatin1Char('d')),
+                                 missing, 255)
                  .size(),
              254);
 }
 
 void TestProfile::writeReplacesOnlyItsLine()
 {
-    const QByteArray before = "; settings of the book\r\n"
-                              "[FontColor]\r\nForeColor=0\r\n\r\n"
-                              "[General]\r\n; keep me\r\nFont=PresentScript\r\nFontSize=14\r\nBold=Regular\r\n"
-                              "[Interface]\r\nlanguage=/x/language/eng.lng\r\n";
+    const QByteArray before =
+        "; settings of the book\r\n"
+        "[FontColor]\r\nForeColor=0\r\n\r\n"
+        "[General]\r\n; keep me\r\nFont=PresentScript\r\nFontSize=14\r\nBold=Regular\r\n"
+        "[Interface]\r\nlanguage=/x/language/eng.lng\r\n";
     writeBytes(before);
-    QVERIFY(profile::writeString(QStringLiteral("general"), QStringLiteral("fontsize"), QStringLiteral("18"), path()));
+    QVERIFY(profile::writeString(QStringLiteral("general"), QStringLiteral("fontsize"), QStringLiteral("18"),
+                                 path()));
     QByteArray expected = before;
     expected.replace("FontSize=14", "FontSize=18");
     QCOMPARE(readBytes(), expected);
@@ -115,17 +152,22 @@ void TestProfile::writeReplacesOnlyItsLine()
 
 void TestProfile::writeCreatesFileAndSection()
 {
-    QVERIFY(profile::writeString(QStringLiteral("FontColor"), QStringLiteral("ForeColor"), QStringLiteral("255"), path()));
-    QVERIFY(profile::writeString(QStringLiteral("General"), QStringLiteral("Font"), QStringLiteral("Arial"), path()));
+    QVERIFY(profile::writeString(QStringLiteral("FontColor"), QStringLiteral("ForeColor"),
+                                 QStringLiteral("255"), path()));
+    QVERIFY(profile::writeString(QStringLiteral("General"), QStringLiteral("Font"), QStringLiteral("Arial"),
+                                 path()));
     QCOMPARE(readBytes(), QByteArray("[FontColor]\r\nForeColor=255\r\n[General]\r\nFont=Arial\r\n"));
 }
 
 void TestProfile::writeAddsKeyToExistingSection()
 {
     writeBytes("[General]\r\nFont=Arial\r\n\r\n[Interface]\r\nlanguage=x\r\n");
-    QVERIFY(profile::writeString(QStringLiteral("general"), QStringLiteral("FontSize"), QStringLiteral("12"), path()));
-    QCOMPARE(readBytes(), QByteArray("[General]\r\nFont=Arial\r\nFontSize=12\r\n\r\n[Interface]\r\nlanguage=x\r\n"));
-    QCOMPARE(ReadIniString(QStringLiteral("GENERAL"), QStringLiteral("fontsize"), {}, path()), QStringLiteral("12"));
+    QVERIFY(profile::writeString(QStringLiteral("general"), QStringLiteral("FontSize"), QStringLiteral("12"),
+                                 path()));
+    QCOMPARE(readBytes(),
+             QByteArray("[General]\r\nFont=Arial\r\nFontSize=12\r\n\r\n[Interface]\r\nlanguage=x\r\n"));
+    QCOMPARE(ReadIniString(QStringLiteral("GENERAL"), QStringLiteral("fontsize"), {}, path()),
+             QStringLiteral("12"));
 }
 
 void TestProfile::writeKeepsLineEndsAndMissingFinalBreak()
@@ -141,7 +183,8 @@ void TestProfile::writeIntoAWindows1251File()
 {
     const QByteArray before = "[Language1]\r\nL1=\xD0\xF3\xF1\xF1\xEA\xE8\xE9\r\n";
     writeBytes(before);
-    QVERIFY(profile::writeString(QStringLiteral("Language1"), QStringLiteral("L2"), QStringLiteral("Меню"), path()));
+    QVERIFY(profile::writeString(QStringLiteral("Language1"), QStringLiteral("L2"), QStringLiteral("Меню"),
+                                 path()));
     QCOMPARE(readBytes(), before + "L2=\xCC\xE5\xED\xFE\r\n");
 }
 
@@ -152,13 +195,16 @@ void TestProfile::junkAndHugeFilesAreHarmless()
         junk += char((i * 7919) % 256);
     const QByteArray before = junk + "\n[general]\nFont=Arial\n[other]\n" + junk;
     writeBytes(before);
-    QCOMPARE(ReadIniString(QStringLiteral("general"), QStringLiteral("Font"), {}, path()), QStringLiteral("Arial"));
-    QVERIFY(profile::writeString(QStringLiteral("general"), QStringLiteral("FontSize"), QStringLiteral("9"), path()));
+    QCOMPARE(ReadIniString(QStringLiteral("general"), QStringLiteral("Font"), {}, path()),
+             QStringLiteral("Arial"));
+    QVERIFY(profile::writeString(QStringLiteral("general"), QStringLiteral("FontSize"), QStringLiteral("9"),
+                                 path()));
     const QByteArray after = readBytes();
     // Everything that was there is still there, byte for byte.
     QVERIFY(after.startsWith(QByteArray(junk + "\n[general]\nFont=Arial\nFontSize=9")));
     QVERIFY(after.endsWith(QByteArray("[other]\n" + junk)));
-    QCOMPARE(after.size(), before.size() + qsizetype(sizeof("FontSize=9")) + (after.contains("9\r\n") ? 1 : 0));
+    QCOMPARE(after.size(),
+             before.size() + qsizetype(sizeof("FontSize=9")) + (after.contains("9\r\n") ? 1 : 0));
 }
 
 void TestProfile::failedWriteIsReported()

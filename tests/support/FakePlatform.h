@@ -45,7 +45,10 @@ public:
 class FakePlatform : public platform::Platform
 {
 public:
-    explicit FakePlatform(const QString &root = QString()) : root_(root) {}
+    explicit FakePlatform(const QString &root = QString())
+        : root_(root)
+    {
+    }
 
     platform::OsVersion version{6, 1};
     QList<platform::TopWindow> windows;
@@ -64,7 +67,8 @@ public:
     bool copyWithoutOverwrite(const QString &from, const QString &to) override
     {
         const bool ok = QFile::copy(from, to);
-        log << QStringLiteral("copy %1 -> %2 %3").arg(rel(from), rel(to), ok ? QStringLiteral("ok") : QStringLiteral("failed"));
+        log << QStringLiteral("copy %1 -> %2 %3")
+                   .arg(rel(from), rel(to), ok ? QStringLiteral("ok") : QStringLiteral("failed"));
         return ok;
     }
     bool removeFile(const QString &path) override

@@ -149,9 +149,9 @@ def write_licence(package_dir, package_version, font_version, path):
     note = (
         f'PresentScript is a Modified Version of "{ORIGINAL}" ({font_version}, taken\n'
         f"from the npm package @fontsource/{SLUG} {package_version}). It was renamed\n"
-        f'from its original name "{ORIGINAL}" to "PresentScript", as the Reserved Font\n'
-        "Name rule of this licence requires of modified versions, and its latin,\n"
-        "cyrillic and cyrillic-ext subsets were merged into one TrueType file.\n\n"
+        f'from its original name "{ORIGINAL}" to "PresentScript", the family name the\n'
+        "book asks for, so that it can never be mistaken for the original, and its\n"
+        "latin, cyrillic and cyrillic-ext subsets were merged into one TrueType file.\n\n"
     )
     with open(path, "w", encoding="utf-8") as f:
         f.write(head.rstrip("\n") + "\n\n" + note + sep + rest)

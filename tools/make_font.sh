@@ -4,8 +4,9 @@
 # per-subset web fonts and merged into one TrueType file.
 #
 # Why the rename: merging and re-encoding makes this a Modified Version under the
-# SIL Open Font License, and the licence's Reserved Font Name rule forbids shipping
-# a Modified Version under the original's name, so it gets a name of its own.
+# SIL Open Font License. Bad Script declares no Reserved Font Name, so keeping the
+# name would be allowed, but a modified face under the original's name invites
+# confusion; the book asks for "PresentScript" and ships exactly that.
 #
 # Bad Script was picked over Marck Script after rendering 8 lines of Russian verse at
 # 14 pt on a cream page: its punctuation stays distinct and its letters read more like

@@ -35,7 +35,7 @@ private Q_SLOTS:
     void searchWindowWithItsList()
     {
         TestProgram program;
-        frmFind *f = Forms::frmFind();
+        frmFind *f = program.forms->frmFind();
         f->txtFind->setText(QStringLiteral("и"));
         QBENCHMARK
         {

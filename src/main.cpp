@@ -1,5 +1,5 @@
+#include "app/Environment.h"
 #include "app/Forms.h"
-#include "app/Paths.h"
 #include "app/Resources.h"
 #include "app/Splash.h"
 #include "app/Startup.h"
@@ -23,16 +23,18 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral(KV_PRODUCT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(KV_VERSION));
     QApplication::setWindowIcon(resources::programIcon());
-    resources::registerTypeface(paths::programFolder());
+    const QString programFolder = QApplication::applicationDirPath();
+    resources::registerTypeface(programFolder);
 
     platform::LinuxPlatform os;
-    platform::set(&os);
+    const Environment env{os, programFolder};
+    Forms forms(env);
 
-    const startup::Folders folders{paths::programFolder(), QDir::currentPath()};
+    const startup::Folders folders{programFolder, QDir::currentPath()};
     const QString title =
         startup::instanceTitle(QApplication::applicationName(), QApplication::applicationVersion());
-    const auto showSplash = [] {
-        book *splash = Forms::splash();
+    const auto showSplash = [&forms] {
+        book *splash = forms.splash();
         if (!splash)
             return false;
         splash->show();

@@ -1,8 +1,8 @@
 // Renders the program's windows to PNG files, in any shipped language, so
 // their look can be reviewed without clicking through the program:
 //   QT_QPA_PLATFORM=offscreen build/kv_screenshots OUTDIR [module.lng ...]
+#include "app/Environment.h"
 #include "app/Forms.h"
-#include "app/Paths.h"
 #include "app/Resources.h"
 #include "bookmarks/frmBMarks.h"
 #include "language/frmLang.h"
@@ -47,7 +47,6 @@ int main(int argc, char *argv[])
 
     // A scratch program folder, so the real program.ini is never touched.
     QTemporaryDir program;
-    paths::setProgramFolder(program.path());
     QDir().mkpath(program.filePath(QStringLiteral("language")));
     // The modules lie beside the program until its first start moves them.
     const QString shipped = QCoreApplication::applicationDirPath();
@@ -57,30 +56,32 @@ int main(int argc, char *argv[])
                         program.filePath(QStringLiteral("language/") + name));
     resources::registerTypeface(shipped);
     platform::LinuxPlatform os;
-    platform::set(&os);
+    const Environment env{os, program.path()};
 
     for (const QString &module : modules) {
-        profile::writeString(settings::SectionInterface, settings::KeyLanguage,
-                             program.filePath(QStringLiteral("language/") + module), paths::settingsFile());
-        Forms::unloadAll();
+        if (!profile::writeString(settings::SectionInterface, settings::KeyLanguage,
+                                  program.filePath(QStringLiteral("language/") + module),
+                                  env.settingsFile())) {
+            qCritical("cannot write the scratch program.ini");
+            return 1;
+        }
+        Forms forms(env);
         const QString tag = QFileInfo(module).baseName();
-        OpenBook *reader = Forms::openBook();
-        reader->CurrentPage = 53;
-        reader->ShowSpread(reader->CurrentPage);
+        OpenBook *reader = forms.openBook();
+        reader->TurnToPage(53);
         save(reader, QStringLiteral("%1/reading-%2.png").arg(out, tag));
-        save(Forms::font1(), QStringLiteral("%1/font-%2.png").arg(out, tag));
-        frmFind *find = Forms::frmFind();
+        save(forms.font1(), QStringLiteral("%1/font-%2.png").arg(out, tag));
+        frmFind *find = forms.frmFind();
         find->txtFind->setText(QStringLiteral("море"));
         find->cmdFind_Click();
         save(find, QStringLiteral("%1/search-%2.png").arg(out, tag));
-        frmBMarks *marks = Forms::frmBMarks();
+        frmBMarks *marks = forms.frmBMarks();
         for (int page : {1, 53, 99, 145})
             marks->lstBMarks->addItem(QStringLiteral(" %1").arg(page));
         marks->lstBMarks->setCurrentRow(1);
         save(marks, QStringLiteral("%1/bookmarks-%2.png").arg(out, tag));
-        Forms::frmLang()->lfff->setCurrentRow(0);
-        save(Forms::frmLang(), QStringLiteral("%1/language-%2.png").arg(out, tag));
+        forms.frmLang()->lfff->setCurrentRow(0);
+        save(forms.frmLang(), QStringLiteral("%1/language-%2.png").arg(out, tag));
     }
-    Forms::unloadAll();
     return 0;
 }

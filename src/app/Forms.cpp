@@ -2,132 +2,200 @@
 
 #include "app/Splash.h"
 #include "bookmarks/frmBMarks.h"
+#include "language/Captions.h"
 #include "language/frmLang.h"
 #include "reader/OpenBook.h"
+#include "reader/PageNumberText.h"
 #include "search/frmFind.h"
 #include "settings/font1.h"
 
-#include <QPointer>
+#include <QLineEdit>
 
-namespace Forms {
-namespace {
-
-struct Registry
+Forms::Forms(const Environment &env, QObject *parent)
+    : QObject(parent)
+    , env_(env)
+    , modulePath_(env.englishModule())
 {
-    QPointer<OpenBook> openBook;
-    QPointer<book> splash;
-    QPointer<::font1> font1;
-    QPointer<::frmFind> frmFind;
-    QPointer<::frmBMarks> frmBMarks;
-    QPointer<::frmLang> frmLang;
-    QStringList order;
-};
-
-Registry &registry()
-{
-    static Registry forms;
-    return forms;
 }
 
-// Creates the window hidden, registers it, then runs its load.
-template <class Window>
-Window *create(QPointer<Window> &slot)
+Forms::~Forms()
+{
+    delete frmLang_.data();
+    delete frmBMarks_.data();
+    delete frmFind_.data();
+    delete font1_.data();
+    delete splash_.data();
+    delete openBook_.data();
+}
+
+// Creates the window hidden, registers it, wires it, then runs its load.
+template <class Window, class Load>
+Window *Forms::create(QPointer<Window> &slot, Load load)
 {
     if (!slot) {
-        slot = new Window;
+        slot = new Window(env_);
         slot->setAttribute(Qt::WA_DeleteOnClose);
-        registry().order.append(slot->objectName());
-        slot->Form_Load();
+        Q_EMIT windowCreated(slot);
+        load(slot.data());
     }
     return slot;
 }
 
-} // namespace
-
-OpenBook *openBook()
+book *Forms::splash()
 {
-    return create(registry().openBook);
-}
-
-bool openBookLoaded()
-{
-    return !registry().openBook.isNull();
-}
-
-book *splash()
-{
-    auto &forms = registry();
-    if (!forms.splash) {
-        forms.splash = new book;
-        if (!forms.splash->Form_Load()) {
-            delete forms.splash.data();
+    if (!splash_) {
+        splash_ = new book(env_);
+        connect(splash_, &book::opened, this, &Forms::openTheBook);
+        Q_EMIT windowCreated(splash_);
+        if (!splash_->Form_Load()) {
+            delete splash_.data();
             return nullptr;
         }
     }
-    return forms.splash;
+    return splash_;
 }
 
-bool splashLoaded()
+void Forms::openTheBook()
 {
-    return !registry().splash.isNull();
+    OpenBook *reader = openBook();
+    reader->show();
+    reader->activateWindow();
+    unloadSplash();
 }
 
-void unloadSplash()
+// The splash screen goes once control is back in the event loop, since
+// this runs inside its own click handler.
+void Forms::unloadSplash()
 {
-    auto &forms = registry();
-    if (!forms.splash)
+    if (!splash_)
         return;
-    forms.splash->hide();
-    forms.splash->deleteLater();
-    forms.splash = nullptr;
+    splash_->hide();
+    splash_->deleteLater();
+    splash_ = nullptr;
 }
 
-::font1 *font1()
+OpenBook *Forms::openBook()
 {
-    return create(registry().font1);
+    return create(openBook_, [this](OpenBook *w) {
+        connect(w, &OpenBook::languageModuleRead, this, [this](const QString &path) {
+            modulePath_ = path;
+            ApplyLanguage(path);
+        });
+        connect(w, &OpenBook::commandChosen, this, &Forms::run);
+        w->Form_Load();
+    });
 }
 
-::frmFind *frmFind()
+::font1 *Forms::font1()
 {
-    return create(registry().frmFind);
+    return create(font1_, [this](::font1 *w) {
+        connect(w, &font1::applied, this, [this](const ReadingStyle &style) {
+            if (openBook_)
+                openBook_->applyReadingStyle(style);
+        });
+        ApplyLanguage(modulePath_);
+        // Without a reading window the dialog starts from the book's own
+        // look, as a first start would show it.
+        w->Form_Load(openBook_ ? openBook_->readingStyle() : ReadingStyle{});
+    });
 }
 
-::frmBMarks *frmBMarks()
+::frmFind *Forms::frmFind()
 {
-    return create(registry().frmBMarks);
+    return create(frmFind_, [this](::frmFind *w) {
+        connect(w, &frmFind::pageChosen, this, &Forms::turnTo);
+        ApplyLanguage(modulePath_);
+        w->Form_Load();
+    });
 }
 
-::frmLang *frmLang()
+::frmBMarks *Forms::frmBMarks()
 {
-    return create(registry().frmLang);
+    return create(frmBMarks_, [this](::frmBMarks *w) {
+        connect(w, &frmBMarks::pageChosen, this, &Forms::turnTo);
+        connect(w, &frmBMarks::addWanted, this, [this, w] { w->AddBookmark(spreadEntry()); });
+        // Its load does not apply the language: a fresh bookmarks window
+        // wears its built-in captions until the next application.
+        w->Form_Load();
+    });
 }
 
-QStringList loadOrder()
+::frmLang *Forms::frmLang()
 {
-    return registry().order;
+    return create(frmLang_, [this](::frmLang *w) {
+        connect(w, &frmLang::moduleChosen, this, [this](const QString &path) {
+            modulePath_ = path;
+            if (openBook_)
+                openBook_->setLanguageModulePath(path);
+            ApplyLanguage(path);
+        });
+        ApplyLanguage(modulePath_);
+        w->Form_Load();
+    });
 }
 
-bool loaded(const char *objectName)
+void Forms::ApplyLanguage(const QString &modulePath)
 {
-    const auto &forms = registry();
-    const QObject *all[] = {forms.openBook, forms.splash,    forms.font1,
-                            forms.frmFind,  forms.frmBMarks, forms.frmLang};
-    for (const QObject *w : all)
-        if (w && w->objectName() == QLatin1String(objectName))
-            return true;
-    return false;
+    // Read before the first caption is set: creating a dialog below runs
+    // its load, which applies the language again, nested in this call.
+    const language::Captions captions = language::readCaptions(modulePath, env_.programFolder);
+    if (openBook_)
+        openBook_->retranslate(captions);
+    font1()->retranslate(captions);
+    frmFind()->retranslate(captions);
+    frmBMarks()->retranslate(captions);
+    frmLang()->retranslate(captions);
+    // TODO: rebuild the context menu from the same module once it exists.
 }
 
-void unloadAll()
+void Forms::turnTo(qint16 page)
 {
-    auto &forms = registry();
-    delete forms.frmLang.data();
-    delete forms.frmBMarks.data();
-    delete forms.frmFind.data();
-    delete forms.font1.data();
-    delete forms.splash.data();
-    delete forms.openBook.data();
-    forms.order.clear();
+    if (openBook_)
+        openBook_->TurnToPage(page);
 }
 
-} // namespace Forms
+QString Forms::spreadEntry() const
+{
+    return openBook_ ? openBook_->spreadEntry() : pagetext::pageNumberText(1);
+}
+
+template <class Window>
+void Forms::showModeless(Window *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void Forms::run(Command command)
+{
+    switch (command) {
+    case Command::Contents:
+        if (openBook_)
+            openBook_->ShowContentsList();
+        break;
+    case Command::FontDialog:
+        showModeless(font1());
+        break;
+    case Command::Find: {
+        ::frmFind *find = frmFind();
+        find->txtFind->setFocus();
+        find->exec();
+        break;
+    }
+    case Command::SetBookmark:
+        frmBMarks()->AddBookmark(spreadEntry());
+        break;
+    case Command::ShowBookmarks:
+        showModeless(frmBMarks());
+        break;
+    case Command::Exit:
+        if (openBook_)
+            openBook_->mnuExit_Click();
+        break;
+    case Command::PoemWindow:  // TODO: the poem window: save, print, word processor
+    case Command::MailAuthors: // TODO: a letter to the authors in the mail program
+    case Command::About:       // TODO: the about box
+        break;
+    }
+}

@@ -1,6 +1,10 @@
 #pragma once
 
-#include <QStringList>
+#include "app/Commands.h"
+#include "app/Environment.h"
+
+#include <QObject>
+#include <QPointer>
 
 class OpenBook;
 class book;
@@ -8,34 +12,60 @@ class font1;
 class frmLang;
 class frmFind;
 class frmBMarks;
+class QWidget;
 
-// The windows of the program, each created on first reference. Asking for
-// a window that does not exist yet creates it hidden and runs its load, so
-// "referring to a control creates the dialog" holds in C++ too. A window
-// is registered before its load runs, so a load that refers back to its
-// own window (through ApplyLanguage) finds it.
-namespace Forms {
+// The one place that knows every window. It creates each on first use,
+// runs its load, and connects what the window says to whoever acts on it;
+// the windows themselves never reach for each other. A window is
+// registered before its load runs, so a load that applies the language
+// finds it among the windows to retranslate.
+class Forms final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Forms)
 
-OpenBook *openBook();
-bool openBookLoaded(); // asking does not create it
+public:
+    explicit Forms(const Environment &env, QObject *parent = nullptr);
+    ~Forms() override;
 
-// The splash screen; nullptr when its load found another running copy.
-book *splash();
-bool splashLoaded();
-// Closes the splash screen and drops it (deleted once control returns to
-// the event loop, so a handler of its own may call this).
-void unloadSplash();
+    // The splash screen; nullptr when its load found another running copy.
+    book *splash();
+    OpenBook *openBook();
+    ::font1 *font1();
+    ::frmFind *frmFind();
+    ::frmBMarks *frmBMarks();
+    ::frmLang *frmLang();
 
-::font1 *font1();
-::frmFind *frmFind();
-::frmBMarks *frmBMarks();
-::frmLang *frmLang();
-bool loaded(const char *objectName);
-// The object names of the windows in the order their loads began, since
-// the program started (or since unloadAll).
-QStringList loadOrder();
+    // Sets every caption that follows the interface language from the
+    // module at `modulePath` (or eng.lng when it is unusable), in the
+    // reading window and the four dialogs. A dialog that does not exist
+    // yet is created, hidden, and so runs its load: the first call creates
+    // font1, frmFind, frmBMarks and frmLang in that order.
+    void ApplyLanguage(const QString &modulePath);
 
-// Destroys every window; the next reference starts fresh (tests use this).
-void unloadAll();
+    // Carries out a command chosen in a menu.
+    void run(Command command);
 
-} // namespace Forms
+Q_SIGNALS:
+    // A window was created and is about to run its load.
+    void windowCreated(QWidget *window);
+
+private:
+    template <class Window, class Load>
+    Window *create(QPointer<Window> &slot, Load load);
+    void openTheBook();
+    void unloadSplash();
+    void turnTo(qint16 page);
+    QString spreadEntry() const;
+    template <class Window>
+    void showModeless(Window *window);
+
+    Environment env_;
+    QString modulePath_;
+    QPointer<book> splash_;
+    QPointer<OpenBook> openBook_;
+    QPointer<::font1> font1_;
+    QPointer<::frmFind> frmFind_;
+    QPointer<::frmBMarks> frmBMarks_;
+    QPointer<::frmLang> frmLang_;
+};

@@ -1,20 +1,18 @@
 #include "app/Splash.h"
 
 #include "app/Fade.h"
-#include "app/Forms.h"
 #include "app/Placement.h"
 #include "app/Resources.h"
 #include "common/Twips.h"
-#include "platform/Platform.h"
 #include "reader/ClickLabel.h"
-#include "reader/OpenBook.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTimer>
 
-book::book(QWidget *parent)
+book::book(const Environment &env, QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+    , env_(env)
 {
     setObjectName(QStringLiteral("book"));
     setWindowTitle(QStringLiteral(KV_PRODUCT_NAME));
@@ -44,11 +42,11 @@ book::book(QWidget *parent)
 
 bool book::Form_Load()
 {
-    // The balloon tip over the picture is prepared here once tips exist.
+    // TODO: a balloon tip over the picture saying how to open the book.
     FadeWindow(this, 10);
     trmLoad->start();
 
-    auto &os = platform::current();
+    auto &os = env_.os;
     os.copyWithoutOverwrite(QStringLiteral("comdlg32.ocx"),
                             os.systemFolder() + QStringLiteral("/comdlg32.ocx"));
 
@@ -74,12 +72,8 @@ void book::trmLoad_Timer()
 
 void book::Pic_Click()
 {
-    // Balloon tips go with the splash once they exist.
-    OpenBook *reader = Forms::openBook();
-    reader->show();
-    reader->activateWindow();
     trmLoad->stop();
-    Forms::unloadSplash();
+    Q_EMIT opened();
 }
 
 void book::keyPressEvent(QKeyEvent *event)

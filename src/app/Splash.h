@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Environment.h"
+
 #include <QWidget>
 
 class ClickLabel;
@@ -13,7 +15,7 @@ class book final : public QWidget
     Q_DISABLE_COPY_MOVE(book)
 
 public:
-    explicit book(QWidget *parent = nullptr);
+    explicit book(const Environment &env, QWidget *parent = nullptr);
 
     // False when another copy is running and this one must end.
     bool Form_Load();
@@ -25,10 +27,16 @@ public:
     QTimer *trmLoad = nullptr;
     quint8 FadeLevel = 0;
 
+Q_SIGNALS:
+    // The reader opened the cover: the book is to be shown and the splash
+    // screen dropped.
+    void opened();
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    Environment env_;
     int tick_ = 0;
 };

@@ -1,9 +1,9 @@
 #include "bookmarks/BookmarkFile.h"
 
 #include "common/Encoding.h"
+#include "common/SaveFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace bookmarks {
 
@@ -62,13 +62,7 @@ QStringList load(const QString &path)
 
 Result save(const QString &path, const QStringList &entries)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Result::failure(file.errorString());
-    file.write(serialize(entries));
-    if (!file.commit())
-        return Result::failure(file.errorString());
-    return Result::success();
+    return writeWholeFile(path, serialize(entries));
 }
 
 } // namespace bookmarks

@@ -1,20 +1,20 @@
 #include "bookmarks/frmBMarks.h"
 
-#include "app/Forms.h"
 #include "app/Placement.h"
 #include "bookmarks/BookmarkFile.h"
 #include "common/Twips.h"
-#include "platform/Platform.h"
-#include "reader/OpenBook.h"
+#include "language/Captions.h"
+#include "output/SaveText.h"
+#include "reader/ListChoice.h"
 #include "reader/PageNumberText.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
-frmBMarks::frmBMarks(QWidget *parent)
+frmBMarks::frmBMarks(const Environment &env, QWidget *parent)
     : QDialog(parent)
+    , env_(env)
 {
     setObjectName(QStringLiteral("frmBMarks"));
     setWindowTitle(QStringLiteral("Закладки"));
@@ -30,8 +30,8 @@ frmBMarks::frmBMarks(QWidget *parent)
     script.setBold(true);
     lstBMarks->setFont(script);
     lstBMarks->setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(lstBMarks, &QListWidget::itemDoubleClicked, this, &frmBMarks::cmdGo_Click);
-    connect(lstBMarks, &QListWidget::itemActivated, this, &frmBMarks::cmdGo_Click);
+    auto *choice = new ListChoice(lstBMarks, ListChoice::Mouse::DoubleClick);
+    connect(choice, &ListChoice::chosen, this, &frmBMarks::cmdGo_Click);
 
     auto button = [this](const char *name, const QString &caption, int top) {
         auto *b = new QPushButton(caption, this);
@@ -61,6 +61,15 @@ void frmBMarks::Form_Load()
     LoadBookmarks();
 }
 
+void frmBMarks::retranslate(const language::Captions &c)
+{
+    setWindowTitle(c.at(27));
+    cmdAdd->setText(c.at(28));
+    cmdGo->setText(c.at(29));
+    cmdRem->setText(c.at(30));
+    cmdCancel->setText(c.at(31));
+}
+
 void frmBMarks::LoadBookmarks()
 {
     lstBMarks->addItems(bookmarks::load(QLatin1String(bookmarks::FileName)));
@@ -79,31 +88,25 @@ bool frmBMarks::SaveBookmarks()
 {
     const QString file = QLatin1String(bookmarks::FileName);
     const Result saved = bookmarks::save(file, entries());
-    if (!saved) {
-        platform::current().prompts().message(
-            QStringLiteral("Не удалось сохранить закладки в файл \"%1\":\r\n%2")
-                .arg(QDir::toNativeSeparators(QDir::current().absoluteFilePath(file)), saved.error),
-            QStringLiteral("Error..."), platform::Icon::Critical);
-    }
+    if (!saved)
+        output::tellNotSaved(env_.os.prompts(), QStringLiteral("закладки"), file, saved.error);
     return saved.ok;
 }
 
-void AddBookmark(frmBMarks &window)
+void frmBMarks::AddBookmark(const QString &entry)
 {
-    const QString spread = Forms::openBook()->leftNum->text();
-    QListWidget *list = window.lstBMarks;
-    for (int i = 0; i < list->count(); ++i) {
-        list->setCurrentRow(i);
-        if (list->item(i)->text() == spread)
+    for (int i = 0; i < lstBMarks->count(); ++i) {
+        lstBMarks->setCurrentRow(i);
+        if (lstBMarks->item(i)->text() == entry)
             return; // already marked: that entry stays selected
     }
-    list->addItem(spread);
-    window.SaveBookmarks();
+    lstBMarks->addItem(entry);
+    SaveBookmarks();
 }
 
 void frmBMarks::cmdAdd_Click()
 {
-    AddBookmark(*this);
+    Q_EMIT addWanted();
 }
 
 void frmBMarks::cmdRem_Click()
@@ -119,8 +122,9 @@ void frmBMarks::cmdGo_Click()
 {
     const QListWidgetItem *item = lstBMarks->currentItem();
     const QString text = item && item->isSelected() ? item->text() : QString();
-    // A hand-edited entry may name no page of the book: then go nowhere.
-    Forms::openBook()->TurnToPage(pagetext::numberAtStart(text, 6));
+    // A hand-edited entry may name no page of the book: the reader's
+    // window then goes nowhere.
+    Q_EMIT pageChosen(pagetext::numberAtStart(text, 6));
 }
 
 void frmBMarks::cmdCancel_Click()

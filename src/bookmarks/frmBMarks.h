@@ -1,9 +1,14 @@
 #pragma once
 
+#include "app/Environment.h"
+
 #include <QDialog>
 
 class QListWidget;
 class QPushButton;
+namespace language {
+struct Captions;
+}
 
 // The bookmarks: spreads the reader marked, kept in kvibmark.dat in the
 // current directory. Every change of the list is on disk at once.
@@ -13,9 +18,13 @@ class frmBMarks final : public QDialog
     Q_DISABLE_COPY_MOVE(frmBMarks)
 
 public:
-    explicit frmBMarks(QWidget *parent = nullptr);
+    explicit frmBMarks(const Environment &env, QWidget *parent = nullptr);
 
     void Form_Load();
+    void retranslate(const language::Captions &captions);
+    // Marks the spread named `entry` (" 13"), the text the caller shows for
+    // the spread on screen; a spread already marked is only selected.
+    void AddBookmark(const QString &entry);
     void LoadBookmarks();
     // Writes the whole list; a failure is told to the reader once.
     bool SaveBookmarks();
@@ -32,7 +41,12 @@ public:
     QPushButton *cmdCancel = nullptr;
 
     QStringList entries() const;
-};
 
-// Sets a bookmark on the spread on screen (menu item and button alike).
-void AddBookmark(frmBMarks &window);
+Q_SIGNALS:
+    void pageChosen(qint16 page);
+    // cmdAdd: the window does not know which spread is on screen.
+    void addWanted();
+
+private:
+    Environment env_;
+};

@@ -41,4 +41,9 @@ QByteArray encode(const QString &text, Kind kind)
     return cp1251(text);
 }
 
+bool fits(const QString &text, Kind kind)
+{
+    return kind == Kind::Utf8 || decode(encode(text, kind), kind) == text;
+}
+
 } // namespace encoding

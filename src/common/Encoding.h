@@ -19,5 +19,7 @@ Kind detect(const QByteArray &bytes);
 QString decode(const QByteArray &bytes, Kind kind);
 QString decode(const QByteArray &bytes);
 QByteArray encode(const QString &text, Kind kind);
+// True when `text` survives encoding as `kind` unchanged.
+bool fits(const QString &text, Kind kind);
 
 } // namespace encoding

@@ -1,13 +1,10 @@
 #include "language/frmLang.h"
 
-#include "app/Forms.h"
-#include "app/Paths.h"
 #include "app/Placement.h"
 #include "common/Twips.h"
-#include "language/ApplyLanguage.h"
+#include "language/Captions.h"
 #include "language/LanguageModule.h"
-#include "platform/Platform.h"
-#include "reader/OpenBook.h"
+#include "output/SaveText.h"
 #include "settings/Profile.h"
 #include "settings/SettingsKeys.h"
 
@@ -15,8 +12,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
-frmLang::frmLang(QWidget *parent)
+frmLang::frmLang(const Environment &env, QWidget *parent)
     : QDialog(parent)
+    , env_(env)
 {
     setObjectName(QStringLiteral("frmLang"));
     setFixedSize(px(5085), px(2460));
@@ -24,8 +22,10 @@ frmLang::frmLang(QWidget *parent)
     lfff = new QListWidget(this);
     lfff->setObjectName(QStringLiteral("lfff"));
     lfff->setGeometry(0, 0, px(5055), px(1815));
-    connect(lfff, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
+    // A choice is a selected entry. Taking the focus makes row 0 current
+    // without selecting it, and that is no choice of the reader's.
+    connect(lfff, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!lfff->selectedItems().isEmpty())
             lfff_Click();
     });
 
@@ -47,15 +47,20 @@ frmLang::frmLang(QWidget *parent)
     centreOnScreen(this);
 }
 
+void frmLang::retranslate(const language::Captions &c)
+{
+    cmdApply->setText(c.at(35));
+    cmdCancel->setText(c.at(36));
+    setWindowTitle(c.at(18));
+}
+
 bool frmLang::Form_Load()
 {
-    // The balloon tip on the list is attached here once tips exist.
-    ApplyLanguage(Forms::openBook()->LanguageModulePath());
-
-    const QString program = paths::programFolder();
+    // TODO: a balloon tip on the list saying how to choose a language.
+    const QString program = env_.programFolder;
     const QList<language::ModuleFile> modules = language::scanModules(program);
     if (modules.isEmpty()) {
-        auto &os = platform::current();
+        auto &os = env_.os;
         os.prompts().message(QStringLiteral("В директории: - ") + program +
                                  QStringLiteral("/language.\r\n"
                                                 "не найдены языковые модули\r\n"
@@ -77,21 +82,24 @@ bool frmLang::Form_Load()
 
 void frmLang::lfff_Click()
 {
-    const QString file = lff.value(lfff->currentRow());
-    tf->setText(language::languageFolder(paths::programFolder()) + QLatin1Char('/') + file);
+    const QString file = lff.value(lfff->row(lfff->selectedItems().value(0)));
+    tf->setText(env_.languageFolder() + QLatin1Char('/') + file);
 }
 
 void frmLang::cmdApply_Click()
 {
     // Until an entry is chosen there is nothing to apply: storing the
     // label's placeholder would break the language of every later start.
-    if (lfff->currentRow() < 0)
+    if (lfff->selectedItems().isEmpty())
         return;
     const QString module = tf->text();
-    profile::writeString(settings::SectionInterface, settings::KeyLanguage, module, paths::settingsFile());
-    OpenBook *reader = Forms::openBook();
-    reader->Label2->setText(module);
-    ApplyLanguage(reader->LanguageModulePath());
+    const QString ini = env_.settingsFile();
+    // The language changes now even when it cannot be kept for next time.
+    if (const Result kept =
+            profile::writeString(settings::SectionInterface, settings::KeyLanguage, module, ini);
+        !kept)
+        output::tellNotSaved(env_.os.prompts(), QStringLiteral("настройки"), ini, kept.error);
+    Q_EMIT moduleChosen(module);
 }
 
 void frmLang::cmdCancel_Click()

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "app/Environment.h"
+
 #include <QDialog>
 #include <QStringList>
 
 class QLabel;
 class QListWidget;
 class QPushButton;
+namespace language {
+struct Captions;
+}
 
 // The language chooser: the modules of the language folder with their
 // names and authors; Apply makes the chosen one the interface language now
@@ -16,7 +21,8 @@ class frmLang final : public QDialog
     Q_DISABLE_COPY_MOVE(frmLang)
 
 public:
-    explicit frmLang(QWidget *parent = nullptr);
+    explicit frmLang(const Environment &env, QWidget *parent = nullptr);
+    void retranslate(const language::Captions &captions);
 
     // False when the folder holds no module: the warning was shown and the
     // program is ending.
@@ -32,4 +38,12 @@ public:
     QLabel *tf = nullptr;
     // The module file names, entry for entry beside lfff.
     QStringList lff;
+
+Q_SIGNALS:
+    // Apply: the module at this path is now the interface language (it is
+    // already in program.ini, or the reader was told why not).
+    void moduleChosen(const QString &modulePath);
+
+private:
+    Environment env_;
 };

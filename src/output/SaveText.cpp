@@ -1,26 +1,23 @@
 #include "output/SaveText.h"
 
+#include "common/SaveFile.h"
+
 #include <QDir>
-#include <QSaveFile>
 
 namespace output {
 
-QString withTextSuffix(const QString &path)
-{
-    if (path.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive))
-        return path;
-    return path + QStringLiteral(".txt");
-}
-
 Result writeText(const QString &path, const QString &text)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Result::failure(file.errorString());
-    file.write(text.toUtf8());
-    if (!file.commit())
-        return Result::failure(file.errorString());
-    return Result::success();
+    return writeWholeFile(path, text.toUtf8());
+}
+
+void tellNotSaved(platform::Prompts &prompts, const QString &what, const QString &path, const QString &why)
+{
+    const QString file = QDir::toNativeSeparators(QDir::current().absoluteFilePath(path));
+    const QString text =
+        what.isEmpty() ? QStringLiteral("Не удалось сохранить файл \"%1\":\r\n%2").arg(file, why)
+                       : QStringLiteral("Не удалось сохранить %1 в файл \"%2\":\r\n%3").arg(what, file, why);
+    prompts.message(text, QStringLiteral("Error..."), platform::Icon::Critical);
 }
 
 bool saveTextAs(platform::Platform &os, const QString &text, const QString &dialogTitle,
@@ -29,15 +26,10 @@ bool saveTextAs(platform::Platform &os, const QString &text, const QString &dial
     const auto chosen = os.prompts().saveFileName(dialogTitle, suggestedName);
     if (!chosen || chosen->isEmpty())
         return false;
-    const QString path = withTextSuffix(*chosen);
-    const Result written = writeText(path, text);
-    if (!written) {
-        os.prompts().message(QStringLiteral("Не удалось сохранить файл \"%1\":\r\n%2")
-                                 .arg(QDir::toNativeSeparators(path), written.error),
-                             QStringLiteral("Error..."), platform::Icon::Critical);
-        return false;
-    }
-    return true;
+    const Result written = writeText(*chosen, text);
+    if (!written)
+        tellNotSaved(os.prompts(), QString(), *chosen, written.error);
+    return written.ok;
 }
 
 } // namespace output

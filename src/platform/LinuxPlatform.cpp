@@ -42,7 +42,7 @@ void QtPrompts::message(const QString &text, const QString &title, Icon icon)
     box.exec();
 }
 
-std::optional<QColor> QtPrompts::chooseColour()
+std::optional<qint32> QtPrompts::chooseColour()
 {
     for (int i = 0; i < QColorDialog::customCount(); ++i)
         QColorDialog::setCustomColor(i, Qt::black);
@@ -51,7 +51,8 @@ std::optional<QColor> QtPrompts::chooseColour()
     dialog.setCurrentColor(Qt::black);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return dialog.selectedColor();
+    const QColor c = dialog.selectedColor();
+    return c.red() + 256 * c.green() + 65536 * c.blue();
 }
 
 std::optional<QString> QtPrompts::saveFileName(const QString &title, const QString &suggestedName)

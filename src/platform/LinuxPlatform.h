@@ -12,7 +12,7 @@ class QtPrompts final : public Prompts
 {
 public:
     void message(const QString &text, const QString &title, Icon icon) override;
-    std::optional<QColor> chooseColour() override;
+    std::optional<qint32> chooseColour() override;
     std::optional<QString> saveFileName(const QString &title, const QString &suggestedName) override;
 };
 

@@ -10,19 +10,4 @@ bool hasDisplay()
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-namespace {
-Platform *installed = nullptr;
-}
-
-Platform &current()
-{
-    Q_ASSERT_X(installed, "platform::current", "no platform installed");
-    return *installed;
-}
-
-void set(Platform *platform)
-{
-    installed = platform;
-}
-
 } // namespace platform

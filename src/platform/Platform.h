@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QList>
 #include <QString>
 
@@ -43,8 +42,9 @@ public:
     virtual ~Prompts() = default;
     virtual void message(const QString &text, const QString &title, Icon icon) = 0;
     // The colour dialog, opened without a preset colour and with sixteen
-    // black custom colours every time; nullopt when it was cancelled.
-    virtual std::optional<QColor> chooseColour() = 0;
+    // black custom colours every time: the colour as red + 256 green +
+    // 65536 blue, or nullopt when it was cancelled.
+    virtual std::optional<qint32> chooseColour() = 0;
     // The save dialog for a text file; it asks before replacing a file.
     // nullopt when it was cancelled.
     virtual std::optional<QString> saveFileName(const QString &title, const QString &suggestedName) = 0;
@@ -85,9 +85,5 @@ public:
     // Ends the program at once: no window gets a further event.
     virtual void endProgram() = 0;
 };
-
-// The platform the program runs on. Tests install a fake with set().
-Platform &current();
-void set(Platform *platform);
 
 } // namespace platform

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 #include <optional>
 
@@ -51,6 +52,21 @@ QStringList titleTexts();
 constexpr int spreadOf(int page)
 {
     return page % 2 == 0 ? page - 1 : page;
+}
+
+// The spread after / before spread `leftPage`; nullopt at either end of
+// the book. Every way of turning (buttons, keys, wheel) asks these.
+constexpr std::optional<qint16> nextSpread(qint16 leftPage)
+{
+    if (leftPage >= LastSpread)
+        return std::nullopt;
+    return static_cast<qint16>(leftPage + 2);
+}
+constexpr std::optional<qint16> previousSpread(qint16 leftPage)
+{
+    if (leftPage <= FirstSpread)
+        return std::nullopt;
+    return static_cast<qint16>(leftPage - 2);
 }
 
 } // namespace bookdata

@@ -5,29 +5,36 @@
 
 void ClickLabel::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::RightButton)
-        Q_EMIT rightPressed(event->globalPosition().toPoint());
-    event->accept();
+    // The right button is left to the window's context menu.
+    if (event->button() == Qt::LeftButton)
+        event->accept();
+    else
+        event->ignore();
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        event->accept();
         Q_EMIT clicked();
-    event->accept();
+        return;
+    }
+    event->ignore();
 }
 
-// Focusable labels (the turning buttons) answer the keyboard like buttons.
 void ClickLabel::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        Q_EMIT clicked();
-        event->accept();
-        return;
-    default:
-        QLabel::keyPressEvent(event);
+    if (actsAsButton_) {
+        switch (event->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            event->accept();
+            Q_EMIT clicked();
+            return;
+        default:
+            break;
+        }
     }
+    QLabel::keyPressEvent(event);
 }

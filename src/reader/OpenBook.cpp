@@ -1,22 +1,18 @@
 #include "reader/OpenBook.h"
 
-#include "app/Forms.h"
-#include "app/Paths.h"
+#include "app/Colours.h"
 #include "app/Placement.h"
 #include "app/Resources.h"
-#include "bookmarks/frmBMarks.h"
 #include "common/Twips.h"
-#include "language/ApplyLanguage.h"
+#include "language/Captions.h"
 #include "reader/BookTables.h"
 #include "reader/ClickLabel.h"
-#include "reader/Contents.h"
+#include "reader/ListChoice.h"
 #include "reader/PageNumberText.h"
 #include "reader/PageStore.h"
 #include "reader/WheelHook.h"
-#include "search/frmFind.h"
 #include "settings/Profile.h"
 #include "settings/SettingsKeys.h"
-#include "settings/font1.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -38,8 +34,9 @@ QFont designFont(bool bold)
 
 } // namespace
 
-OpenBook::OpenBook(QWidget *parent)
+OpenBook::OpenBook(const Environment &env, QWidget *parent)
     : QMainWindow(parent)
+    , env_(env)
 {
     setObjectName(QStringLiteral("OpenBook"));
     setWindowTitle(QStringLiteral(KV_PRODUCT_NAME));
@@ -92,11 +89,15 @@ void OpenBook::buildMenu()
     about = named(bar->addAction(QStringLiteral("О программе")), "about");
 
     connect(mnuExit, &QAction::triggered, this, &OpenBook::mnuExit_Click);
-    connect(ogl, &QAction::triggered, this, [this] { ShowContentsList(*this); });
-    connect(mnusrift, &QAction::triggered, this, &OpenBook::mnusrift_Click);
-    connect(FindTx, &QAction::triggered, this, [] { ShowFindForm(); });
-    connect(bmset, &QAction::triggered, this, [] { AddBookmark(*Forms::frmBMarks()); });
-    connect(bml, &QAction::triggered, this, &OpenBook::bml_Click);
+    connect(ogl, &QAction::triggered, this, &OpenBook::ShowContentsList);
+    const std::pair<QAction *, Command> asked[] = {
+        {mnusrift, Command::FontDialog}, {FindTx, Command::Find}, {sav_t, Command::PoemWindow},
+        {mmail, Command::MailAuthors},   {about, Command::About}, {bmset, Command::SetBookmark},
+        {bml, Command::ShowBookmarks},
+    };
+    for (const auto &[action, command] : asked)
+        connect(action, &QAction::triggered, this,
+                [this, command = command] { Q_EMIT commandChosen(command); });
 }
 
 void OpenBook::buildPage()
@@ -143,6 +144,7 @@ void OpenBook::buildPage()
         l->setText(caption);
         l->setCursor(resources::handCursor());
         l->setFocusPolicy(Qt::TabFocus);
+        l->setActsAsButton(true);
         l->setAccessibleName(caption);
         return l;
     };
@@ -179,8 +181,8 @@ void OpenBook::buildContents()
     lstOgl->hide();
     // A mouse click chooses; from the keyboard the arrows move and Enter
     // chooses, so reading down the list does not jump away at the first key.
-    connect(lstOgl, &QListWidget::itemClicked, this, &OpenBook::lstOgl_Click);
-    connect(lstOgl, &QListWidget::itemActivated, this, &OpenBook::lstOgl_Click);
+    auto *choice = new ListChoice(lstOgl, ListChoice::Mouse::Click);
+    connect(choice, &ListChoice::chosen, this, &OpenBook::lstOgl_Click);
 }
 
 QString OpenBook::LanguageModulePath() const
@@ -188,65 +190,125 @@ QString OpenBook::LanguageModulePath() const
     return Label2->text();
 }
 
+void OpenBook::setLanguageModulePath(const QString &path)
+{
+    Label2->setText(path);
+}
+
+QString OpenBook::spreadEntry() const
+{
+    return pagetext::pageNumberText(CurrentPage);
+}
+
+void OpenBook::retranslate(const language::Captions &c)
+{
+    ogl->setText(c.at(3));
+    mnu->setTitle(c.at(2));
+    mnusrift->setText(c.at(8));
+    mnuExit->setText(c.at(11));
+    bm->setTitle(c.at(12));
+    bmset->setText(c.at(14));
+    bml->setText(c.at(16));
+    about->setText(c.at(17));
+    FindTx->setText(c.at(5));
+    mmail->setText(c.at(58));
+}
+
 void OpenBook::Form_Load()
 {
-    const QString ini = paths::settingsFile();
+    const QString ini = env_.settingsFile();
     using namespace settings;
-    Label1 = profile::readString(SectionGeneral, KeyFont, DefaultFont, ini, ReadingBuffer);
-    Label3 = profile::readString(SectionGeneral, KeyFontSize, DefaultFontSize, ini, ReadingBuffer);
-    Label4 = profile::readString(SectionColour, KeyForeColor, DefaultForeColor, ini, ReadingBuffer);
-    applyReadingSettings();
+    const QString font = profile::readString(SectionGeneral, KeyFont, DefaultFont, ini, ReadingBuffer);
+    const QString size =
+        profile::readString(SectionGeneral, KeyFontSize, DefaultFontSize, ini, ReadingBuffer);
+    const QString colour =
+        profile::readString(SectionColour, KeyForeColor, DefaultForeColor, ini, ReadingBuffer);
+    // A size or colour the labels cannot take falls back to its default
+    // for this run alone; the file keeps what the reader wrote.
+    ReadingStyle style;
+    style.family = font;
+    style.pointSize = fontSizeFrom(size).value_or(DefaultFontSize.toFloat());
+    style.colour = colourFrom(colour).value_or(DefaultForeColor.toInt());
+    applyReadingStyle(style);
+    // Only at load do the titles take the reading face; they stay bold.
+    for (ClickLabel *title : {zleft, zright}) {
+        QFont f = title->font();
+        f.setFamily(font);
+        title->setFont(f);
+    }
 
-    Label2->setText(profile::readString(SectionInterface, KeyLanguage,
-                                        paths::programFolder() + QStringLiteral("/language/eng.lng"), ini,
-                                        ReadingBuffer));
-    ApplyLanguage(LanguageModulePath());
+    setLanguageModulePath(
+        profile::readString(SectionInterface, KeyLanguage, env_.englishModule(), ini, ReadingBuffer));
+    Q_EMIT languageModuleRead(LanguageModulePath());
 
-    HookWheel(this);
+    auto *wheel = HookWheel(this);
+    connect(wheel, &WheelWindowProc::turn, this, &OpenBook::turn);
     CurrentPage = 1;
     lblnext->show();
     ShowSpread(CurrentPage);
     fitClientArea();
-    // The context menu hooks in last, above the wheel.
+    // TODO: hook the context menu here, above the wheel, once it exists.
 }
 
-void OpenBook::applyReadingSettings()
+void OpenBook::applyReadingStyle(const ReadingStyle &style)
 {
-    // A size or colour the labels cannot take falls back to its default
-    // for this run alone; the file keeps what the reader wrote.
-    const float size = settings::fontSizeFrom(Label3).value_or(settings::DefaultFontSize.toFloat());
-    const QColor colour =
-        settings::toQColor(settings::colourFrom(Label4).value_or(settings::DefaultForeColor.toInt()));
     for (ClickLabel *label : {txtleft, txtright, zleft, zright}) {
+        const bool isPage = label == txtleft || label == txtright;
         QFont font = label->font();
-        font.setFamily(Label1);
-        font.setPointSizeF(size);
+        if (isPage && style.family)
+            font.setFamily(*style.family);
+        if (style.pointSize)
+            font.setPointSizeF(*style.pointSize);
+        if (style.bold)
+            font.setBold(*style.bold);
+        if (style.italic)
+            font.setItalic(*style.italic);
+        if (isPage && style.underline)
+            font.setUnderline(*style.underline);
+        if (isPage && style.strikeOut)
+            font.setStrikeOut(*style.strikeOut);
         label->setFont(font);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, colour);
-        label->setPalette(palette);
+        if (style.colour) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, toQColor(*style.colour));
+            label->setPalette(palette);
+        }
     }
 }
 
-void OpenBook::mnusrift_Click()
+ReadingStyle OpenBook::readingStyle() const
 {
-    ::font1 *dialog = Forms::font1();
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+    const QFont page = txtleft->font();
+    ReadingStyle style;
+    style.family = page.family();
+    style.pointSize = static_cast<float>(page.pointSizeF());
+    style.bold = page.bold();
+    style.italic = page.italic();
+    style.underline = page.underline();
+    style.strikeOut = txtright->font().strikeOut();
+    style.colour = fromQColor(txtleft->palette().color(QPalette::WindowText));
+    return style;
 }
 
-void OpenBook::bml_Click()
+void OpenBook::ShowContentsList()
 {
-    ::frmBMarks *bookmarks = Forms::frmBMarks();
-    bookmarks->show();
-    bookmarks->raise();
-    bookmarks->activateWindow();
+    lstOgl->show();
+    lstOgl->setFocus();
+}
+
+void OpenBook::GoToContentsEntry()
+{
+    const int chosen = lstOgl->currentRow() + 1; // 0 when nothing is chosen
+    n1->setText(QString::number(chosen));
+    // Entries are known by their position alone: several share a text.
+    if (const auto spread = bookdata::contentsSpread(n1->text().toInt()))
+        CurrentPage = static_cast<qint16>(*spread);
+    ShowSpread(CurrentPage);
 }
 
 void OpenBook::lstOgl_Click()
 {
-    GoToContentsEntry(*this);
+    GoToContentsEntry();
     lstOgl->hide();
 }
 
@@ -279,11 +341,12 @@ void OpenBook::ShowSpread(const qint16 &p)
     }
     txtleft->setText(bookdata::LoadPageText(p).value_or(QString()));
     txtright->setText(bookdata::LoadPageText(p + 1).value_or(QString()));
-    leftNum->setText(pagetext::pageNumberText(p));
+    leftNum->setText(spreadEntry());
     leftNum->adjustSize();
     rightNum->setText(pagetext::pageNumberText(p + 1));
     rightNum->adjustSize();
     ShowPageTitle();
+    Q_EMIT spreadShown(p);
 }
 
 void OpenBook::ShowPageTitle()
@@ -294,21 +357,32 @@ void OpenBook::ShowPageTitle()
     }
 }
 
+void OpenBook::turn(int direction)
+{
+    if (direction > 0) {
+        const auto next = bookdata::nextSpread(CurrentPage);
+        if (!next) {
+            lblnext->hide();
+            return;
+        }
+        CurrentPage = *next;
+    } else if (direction < 0) {
+        const auto previous = bookdata::previousSpread(CurrentPage);
+        if (!previous)
+            return;
+        CurrentPage = *previous;
+    }
+    ShowSpread(CurrentPage);
+}
+
 void OpenBook::lblnext_Click()
 {
-    if (CurrentPage == bookdata::LastSpread) {
-        lblnext->hide();
-        return;
-    }
-    lblnext->show();
-    CurrentPage += 2;
-    ShowSpread(CurrentPage);
+    turn(1);
 }
 
 void OpenBook::lblback_Click()
 {
-    CurrentPage -= 2;
-    ShowSpread(CurrentPage);
+    turn(-1);
 }
 
 void OpenBook::mnuExit_Click()
@@ -336,12 +410,12 @@ void OpenBook::keyPressEvent(QKeyEvent *event)
     case Qt::Key_PageDown:
     case Qt::Key_Right:
         if (!lblnext->isHidden())
-            lblnext_Click();
+            turn(1);
         return;
     case Qt::Key_PageUp:
     case Qt::Key_Left:
         if (!lblback->isHidden())
-            lblback_Click();
+            turn(-1);
         return;
     case Qt::Key_Escape:
         hideContentsList();

@@ -1,31 +1,41 @@
 #pragma once
 
+#include "app/Commands.h"
+#include "app/Environment.h"
+#include "settings/ReadingStyle.h"
+
 #include <QMainWindow>
 
 class ClickLabel;
+class QAction;
 class QLabel;
 class QListWidget;
 class QMenu;
-class QAction;
+namespace language {
+struct Captions;
+}
 
 // The reading window: one spread of the book on the picture of an open
 // book, the title line above each page, the page numbers and the two
 // turning buttons. Every page jump of the program ends in ShowSpread.
+// What it cannot do itself (dialogs, bookmarks) it asks for through
+// commandChosen; its controls are its own.
 class OpenBook final : public QMainWindow
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(OpenBook)
 
 public:
-    explicit OpenBook(QWidget *parent = nullptr);
+    explicit OpenBook(const Environment &env, QWidget *parent = nullptr);
     ~OpenBook() override;
 
     // The second start of the program: settings, language, hooks, spread 1.
     void Form_Load();
 
-    // Left page of the spread on screen: odd, 1..165. Every writer calls
-    // ShowSpread(CurrentPage) right after changing it.
-    qint16 CurrentPage = 1;
+    // Left page of the spread on screen: odd, 1..165.
+    qint16 currentPage() const { return CurrentPage; }
+    // The spread on screen as a bookmark names it (" 13").
+    QString spreadEntry() const;
 
     // Shows spread p; p is always CurrentPage itself and is never changed.
     void ShowSpread(const qint16 &p);
@@ -34,17 +44,51 @@ public:
     // Shows the spread that holds `page` (bookmarks, search results); a
     // number that names no page of the book changes nothing.
     bool TurnToPage(qint16 page);
+    // One spread on (1) or back (-1), where the book has one; 0 shows the
+    // spread on screen again.
+    void turn(int direction);
+
+    void ShowContentsList();
+    void GoToContentsEntry();
+
+    // The look of the pages, from program.ini at load or from the font
+    // dialog; a part the style leaves empty stays as it is.
+    void applyReadingStyle(const ReadingStyle &style);
+    // The pages' look as it is now, every part filled.
+    ReadingStyle readingStyle() const;
+
+    QString LanguageModulePath() const;
+    void setLanguageModulePath(const QString &path);
+    void retranslate(const language::Captions &captions);
 
     void lblnext_Click();
     void lblback_Click();
     void mnuExit_Click();
     void lstOgl_Click();
-    void mnusrift_Click();
-    void bml_Click();
     // Picture1, txtright and zright: a click closes the contents list.
     void hideContentsList();
 
-    // Controls, named as the reader's window names them.
+Q_SIGNALS:
+    // The load has read which module speaks to the reader; the language
+    // must be applied now, before the load goes on.
+    void languageModuleRead(const QString &modulePath);
+    void commandChosen(Command command);
+    void spreadShown(qint16 leftPage);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void buildPage();
+    void buildMenu();
+    void buildContents();
+    void fitClientArea();
+
+    Environment env_;
+    qint16 CurrentPage = 1;
+    bool exiting_ = false;
+
     ClickLabel *Picture1 = nullptr;
     ClickLabel *zleft = nullptr;
     ClickLabel *zright = nullptr;
@@ -59,14 +103,6 @@ public:
     QLabel *n1 = nullptr;
     QLabel *Label2 = nullptr; // LanguageModulePath
 
-    // The reading font's name, size and colour as program.ini gave them
-    // (never shown, read by the font dialog).
-    QString Label1;
-    QString Label3;
-    QString Label4;
-
-    QString LanguageModulePath() const;
-
     QMenu *mnu = nullptr;
     QAction *ogl = nullptr;
     QAction *FindTx = nullptr;
@@ -79,16 +115,4 @@ public:
     QAction *bmset = nullptr;
     QAction *bml = nullptr;
     QAction *about = nullptr;
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-
-private:
-    void buildPage();
-    void buildMenu();
-    void buildContents();
-    void applyReadingSettings();
-    void fitClientArea();
-    bool exiting_ = false;
 };

@@ -1,12 +1,9 @@
 #include "reader/WheelHook.h"
 
-#include "reader/BookTables.h"
-#include "reader/ClickLabel.h"
-#include "reader/OpenBook.h"
-
 #include <QWheelEvent>
+#include <QWidget>
 
-WheelWindowProc::WheelWindowProc(OpenBook *window)
+WheelWindowProc::WheelWindowProc(QWidget *window)
     : QObject(window)
     , window_(window)
 {
@@ -17,7 +14,7 @@ WheelWindowProc::WheelWindowProc(OpenBook *window)
 void WheelWindowProc::wheelMessage(quint32 wParam)
 {
     direction_ = wheel::directionFor(wParam, direction_);
-    WheelStep(*window_, direction_);
+    Q_EMIT turn(direction_);
 }
 
 bool WheelWindowProc::eventFilter(QObject *watched, QEvent *event)
@@ -43,24 +40,7 @@ bool WheelWindowProc::eventFilter(QObject *watched, QEvent *event)
     return true; // consumed, whole notch or not
 }
 
-void HookWheel(OpenBook *window)
+WheelWindowProc *HookWheel(QWidget *window)
 {
-    new WheelWindowProc(window);
-}
-
-void WheelStep(OpenBook &window, qint16 direction)
-{
-    if (direction == -1) {
-        if (window.CurrentPage <= bookdata::FirstSpread)
-            return;
-        window.CurrentPage -= 2;
-    }
-    if (direction == 1) {
-        if (window.CurrentPage == bookdata::LastSpread) {
-            window.lblnext->hide();
-            return;
-        }
-        window.CurrentPage += 2;
-    }
-    window.ShowSpread(window.CurrentPage);
+    return new WheelWindowProc(window);
 }

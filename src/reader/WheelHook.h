@@ -4,29 +4,32 @@
 
 #include <QObject>
 
-class OpenBook;
+class QWidget;
 
-// Turns the reading window's wheel messages into spread turns. Installed
-// once at the window's load and kept for the rest of the run.
+// Turns a window's wheel movement into wheel messages, and those into
+// turns of one spread. Installed once at the reading window's load and
+// kept for the rest of the run.
 class WheelWindowProc final : public QObject
 {
     Q_OBJECT
 public:
-    explicit WheelWindowProc(OpenBook *window);
+    explicit WheelWindowProc(QWidget *window);
 
-    qint16 direction() const { return direction_; }
     // One wheel message, as the window receives it.
     void wheelMessage(quint32 wParam);
+
+Q_SIGNALS:
+    // 1 for the next spread, -1 for the previous one; 0 (no wheel message
+    // recognised yet) shows the spread again.
+    void turn(int direction);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    OpenBook *window_;
+    QWidget *window_;
     wheel::NotchAccumulator notches_;
     qint16 direction_ = 0;
 };
 
-void HookWheel(OpenBook *window);
-// Turns one spread in `direction`; direction 0 only shows the spread again.
-void WheelStep(OpenBook &window, qint16 direction);
+WheelWindowProc *HookWheel(QWidget *window);

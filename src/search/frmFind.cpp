@@ -1,14 +1,11 @@
 #include "search/frmFind.h"
 
-#include "app/Forms.h"
-#include "app/Paths.h"
 #include "app/Placement.h"
 #include "common/Twips.h"
-#include "language/ApplyLanguage.h"
+#include "language/Captions.h"
 #include "language/LanguageModule.h"
 #include "output/SaveText.h"
-#include "platform/Platform.h"
-#include "reader/OpenBook.h"
+#include "reader/ListChoice.h"
 #include "reader/PageNumberText.h"
 #include "reader/PageStore.h"
 #include "search/PageSearch.h"
@@ -23,9 +20,8 @@
 #include <QRegularExpression>
 #include <QTextEdit>
 
-QString emptyQueryMessage(const QString &modulePath)
+QString emptyQueryMessage(const QString &module)
 {
-    const QString module = language::usableModule(modulePath, paths::programFolder());
     const QString name = ReadIniString(language::InfoSection, QStringLiteral("lang"), QString(), module) +
                          ReadIniString(language::CaptionSection, QStringLiteral("L1"), QString(), module);
     for (QChar c : name)
@@ -34,8 +30,9 @@ QString emptyQueryMessage(const QString &modulePath)
     return QStringLiteral("Nothing to find!");
 }
 
-frmFind::frmFind(QWidget *parent)
+frmFind::frmFind(const Environment &env, QWidget *parent)
     : QDialog(parent)
+    , env_(env)
 {
     setObjectName(QStringLiteral("frmFind"));
     setWindowTitle(QStringLiteral("Form1"));
@@ -54,9 +51,11 @@ frmFind::frmFind(QWidget *parent)
     arial.setPointSize(12);
     arial.setBold(true);
     lstFound->setFont(arial);
-    connect(lstFound, &QListWidget::itemDoubleClicked, this, &frmFind::lstFound_DblClick);
-    connect(lstFound, &QListWidget::itemActivated, this, &frmFind::lstFound_DblClick);
-    // The balloon tip over the result list is attached here once tips exist.
+    // A double-click or Enter on a result goes to it and does nothing else:
+    // Enter must not reach the default button and search again.
+    auto *choice = new ListChoice(lstFound, ListChoice::Mouse::DoubleClick);
+    connect(choice, &ListChoice::chosen, this, &frmFind::lstFound_DblClick);
+    // TODO: a balloon tip over the result list saying how to use it.
 
     frStat = new QGroupBox(this);
     frStat->setObjectName(QStringLiteral("frStat"));
@@ -86,13 +85,17 @@ frmFind::frmFind(QWidget *parent)
     connect(cmdFind, &QPushButton::clicked, this, &frmFind::cmdFind_Click);
     connect(cmds, &QPushButton::clicked, this, &frmFind::cmds_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmFind::cmdCancel_Click);
-    connect(txtFind, &QLineEdit::returnPressed, cmdFind, &QPushButton::click);
+    // Enter in the query box reaches cmdFind as the default button, once;
+    // connecting returnPressed as well would search twice.
 
     text1 = new QTextEdit(this);
     text1->setObjectName(QStringLiteral("text1"));
     text1->setGeometry(px(7020), px(90), px(1935), px(3255));
     text1->setReadOnly(true);
     text1->setAcceptRichText(false);
+    // It lies outside the window as it opens: Tab must not land where the
+    // reader cannot see.
+    text1->setFocusPolicy(Qt::NoFocus);
 
     QWidget::setTabOrder(cmds, cmdCancel);
     QWidget::setTabOrder(cmdCancel, lstFound);
@@ -107,8 +110,18 @@ frmFind::frmFind(QWidget *parent)
 
 void frmFind::Form_Load()
 {
-    ApplyLanguage(Forms::openBook()->LanguageModulePath());
     lstFound->clear();
+}
+
+void frmFind::retranslate(const language::Captions &c)
+{
+    captionModule_ = c.module;
+    setWindowTitle(c.at(22));
+    lblFnd->setText(c.at(23));
+    chkReg->setText(c.at(24));
+    cmdFind->setText(c.at(25));
+    cmdCancel->setText(c.at(26));
+    cmds->setText(c.at(32));
 }
 
 void frmFind::cmdFind_Click()
@@ -121,8 +134,8 @@ void frmFind::cmdFind_Click()
 
     query_ = txtFind->text();
     if (query_.isEmpty()) {
-        platform::current().prompts().message(emptyQueryMessage(Forms::openBook()->LanguageModulePath()),
-                                              QStringLiteral("Kvillborn"), platform::Icon::None);
+        env_.os.prompts().message(emptyQueryMessage(captionModule_), QStringLiteral("Kvillborn"),
+                                  platform::Icon::None);
         return;
     }
     const bool caseSensitive = chkReg->isChecked();
@@ -158,7 +171,7 @@ void frmFind::lstFound_DblClick()
     const QListWidgetItem *item = lstFound->currentItem();
     if (!item || !item->isSelected())
         return;
-    Forms::openBook()->TurnToPage(pagetext::numberAtStart(item->text(), 5));
+    Q_EMIT pageChosen(pagetext::numberAtStart(item->text(), 5));
 }
 
 void frmFind::cmdCancel_Click()
@@ -173,14 +186,7 @@ void frmFind::cmds_Click()
     const QString text = search::summaryLine(query_, count_) + QStringLiteral("\r\n\r\n") + collected_;
     QString name = query_.trimmed();
     name.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]")), QStringLiteral("_"));
-    output::saveTextAs(platform::current(), text, cmds->text(),
+    output::saveTextAs(env_.os, text, cmds->text(),
                        name.isEmpty() ? QStringLiteral("Поиск.txt")
                                       : QStringLiteral("Поиск - %1.txt").arg(name));
-}
-
-void ShowFindForm()
-{
-    frmFind *window = Forms::frmFind();
-    window->txtFind->setFocus();
-    window->exec();
 }

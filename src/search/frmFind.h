@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Environment.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -9,6 +11,9 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QTextEdit;
+namespace language {
+struct Captions;
+}
 
 // The search: every page that holds a word or phrase, and a double-click
 // turns the book to it.
@@ -18,9 +23,10 @@ class frmFind final : public QDialog
     Q_DISABLE_COPY_MOVE(frmFind)
 
 public:
-    explicit frmFind(QWidget *parent = nullptr);
+    explicit frmFind(const Environment &env, QWidget *parent = nullptr);
 
     void Form_Load();
+    void retranslate(const language::Captions &captions);
     void cmdFind_Click();
     void lstFound_DblClick();
     void cmdCancel_Click();
@@ -40,17 +46,18 @@ public:
     // seen when the window is enlarged.
     QTextEdit *text1 = nullptr;
 
-    QString lastQuery() const { return query_; }
-    qint16 count() const { return count_; }
+Q_SIGNALS:
+    void pageChosen(qint16 page);
 
 private:
+    Environment env_;
+    QString captionModule_; // the module the captions came from
     QString query_;
     qint16 count_ = 0;
     QString collected_;
 };
 
 // The empty-query message follows the interface: Russian for a module in
-// Cyrillic script, English otherwise.
-QString emptyQueryMessage(const QString &modulePath);
-
-void ShowFindForm();
+// Cyrillic script, English otherwise. `module` is the module the captions
+// came from.
+QString emptyQueryMessage(const QString &module);

@@ -2,8 +2,9 @@
 
 #include "common/Encoding.h"
 
+#include "common/SaveFile.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 #include <optional>
 #include <vector>
@@ -48,6 +49,11 @@ Line parseLine(QByteArray bytes, QByteArray end, encoding::Kind kind)
             line.kind = Line::Key;
             line.name = text.left(eq).trimmed();
             line.value = text.mid(eq + 1).trimmed();
+            // Hand-written files quote values that begin or end in blanks;
+            // one matching pair of double quotes belongs to no value.
+            if (line.value.size() >= 2 && line.value.startsWith(QLatin1Char('"')) &&
+                line.value.endsWith(QLatin1Char('"')))
+                line.value = line.value.mid(1, line.value.size() - 2);
         }
     }
     return line;
@@ -91,21 +97,20 @@ bool sameName(const QString &a, const QString &b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// Index range [first, last) of the lines inside section `section` (the
-// first section of that name; later duplicates are read only if the first
-// lacks the key), or nullopt.
-std::vector<std::pair<size_t, size_t>> sectionBodies(const Document &doc, const QString &section)
+// Index range [first, last) of the lines inside the first section named
+// `section`. A later section of the same name is ignored for reading and
+// writing alike, as other readers of these files do.
+std::optional<std::pair<size_t, size_t>> sectionBody(const Document &doc, const QString &section)
 {
-    std::vector<std::pair<size_t, size_t>> bodies;
     for (size_t i = 0; i < doc.lines.size(); ++i) {
         if (doc.lines[i].kind != Line::Section || !sameName(doc.lines[i].name, section))
             continue;
         size_t j = i + 1;
         while (j < doc.lines.size() && doc.lines[j].kind != Line::Section)
             ++j;
-        bodies.emplace_back(i + 1, j);
+        return std::make_pair(i + 1, j);
     }
-    return bodies;
+    return std::nullopt;
 }
 
 std::optional<size_t> findKey(const Document &doc, const std::pair<size_t, size_t> &body, const QString &key)
@@ -130,10 +135,27 @@ QString readString(const QString &section, const QString &key, const QString &de
     if (!file.open(QIODevice::ReadOnly))
         return cut(defaultValue, bufferSize);
     const Document doc = parse(file.readAll());
-    for (const auto &body : sectionBodies(doc, section))
-        if (const auto at = findKey(doc, body, key))
+    if (const auto body = sectionBody(doc, section))
+        if (const auto at = findKey(doc, *body, key))
             return cut(doc.lines[*at].value, bufferSize);
     return cut(defaultValue, bufferSize);
+}
+
+QStringList readStrings(const QString &section, const QStringList &keys, const QString &fileName,
+                        int bufferSize)
+{
+    QStringList values;
+    values.reserve(keys.size());
+    QFile file(fileName);
+    Document doc;
+    if (file.open(QIODevice::ReadOnly))
+        doc = parse(file.readAll());
+    const auto body = sectionBody(doc, section);
+    for (const QString &key : keys) {
+        const auto at = body ? findKey(doc, *body, key) : std::nullopt;
+        values << (at ? cut(doc.lines[*at].value, bufferSize) : QString());
+    }
+    return values;
 }
 
 Result writeString(const QString &section, const QString &key, const QString &value, const QString &fileName)
@@ -151,6 +173,14 @@ Result writeString(const QString &section, const QString &key, const QString &va
     // A line break inside a value would split it into two lines.
     QString clean = value;
     clean.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    // An old Windows-1251 file cannot hold, say, a folder name in Greek;
+    // rather than write "?" the whole file moves to UTF-8, every line
+    // transcoded, nothing lost.
+    if (doc.kind != encoding::Kind::Utf8 && !encoding::fits(section + key + clean, doc.kind)) {
+        for (Line &line : doc.lines)
+            line.bytes = encoding::encode(encoding::decode(line.bytes, doc.kind), encoding::Kind::Utf8);
+        doc.kind = encoding::Kind::Utf8;
+    }
 
     auto keyLine = [&](const QString &name) {
         return Line{encoding::encode(name + QLatin1Char('=') + clean, doc.kind), doc.lineEnd, Line::Key, name,
@@ -161,23 +191,21 @@ Result writeString(const QString &section, const QString &key, const QString &va
             doc.lines.back().end = doc.lineEnd;
     };
 
-    const auto bodies = sectionBodies(doc, section);
+    const auto body = sectionBody(doc, section);
     bool done = false;
-    for (const auto &body : bodies) {
-        if (const auto at = findKey(doc, body, key)) {
+    if (body) {
+        if (const auto at = findKey(doc, *body, key)) {
             Line &line = doc.lines[*at];
             // Keep the name as the file spells it, and the line's own end.
             const QByteArray end = line.end;
             line = keyLine(line.name);
             line.end = end;
             done = true;
-            break;
         }
     }
-    if (!done && !bodies.empty()) {
-        const auto &body = bodies.front();
-        size_t insertAt = body.first;
-        for (size_t i = body.first; i < body.second; ++i)
+    if (!done && body) {
+        size_t insertAt = body->first;
+        for (size_t i = body->first; i < body->second; ++i)
             if (doc.lines[i].kind == Line::Key)
                 insertAt = i + 1;
         if (insertAt == doc.lines.size())
@@ -200,13 +228,7 @@ Result writeString(const QString &section, const QString &key, const QString &va
     for (const Line &line : doc.lines)
         out += line.bytes + line.end;
 
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return Result::failure(file.errorString());
-    file.write(out);
-    if (!file.commit())
-        return Result::failure(file.errorString());
-    return Result::success();
+    return writeWholeFile(fileName, out);
 }
 
 } // namespace profile

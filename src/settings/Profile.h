@@ -3,6 +3,7 @@
 #include "common/Result.h"
 
 #include <QString>
+#include <QStringList>
 
 // INI-style profile files: program.ini and the language modules. Section
 // and key names match without regard to case; a missing file, section or
@@ -15,6 +16,11 @@ namespace profile {
 // (or the default) cut to bufferSize - 1 characters.
 QString readString(const QString &section, const QString &key, const QString &defaultValue,
                    const QString &fileName, int bufferSize);
+
+// Several keys of one section in one reading of the file; a missing key
+// reads as the empty text.
+QStringList readStrings(const QString &section, const QStringList &keys, const QString &fileName,
+                        int bufferSize);
 
 Result writeString(const QString &section, const QString &key, const QString &value, const QString &fileName);
 

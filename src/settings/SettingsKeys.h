@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QString>
 
 #include <optional>
@@ -34,14 +33,5 @@ inline constexpr qint32 MaxColour = 0xFFFFFF;
 std::optional<float> fontSizeFrom(const QString &text);
 // A colour value red + 256 green + 65536 blue, or nullopt.
 std::optional<qint32> colourFrom(const QString &text);
-
-inline QColor toQColor(qint32 c)
-{
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
-inline qint32 fromQColor(const QColor &c)
-{
-    return c.red() + 256 * c.green() + 65536 * c.blue();
-}
 
 } // namespace settings

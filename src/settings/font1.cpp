@@ -1,13 +1,10 @@
 #include "settings/font1.h"
 
-#include "app/Forms.h"
-#include "app/Paths.h"
+#include "app/Colours.h"
 #include "app/Placement.h"
 #include "common/Twips.h"
-#include "language/ApplyLanguage.h"
-#include "platform/Platform.h"
-#include "reader/ClickLabel.h"
-#include "reader/OpenBook.h"
+#include "language/Captions.h"
+#include "output/SaveText.h"
 #include "settings/Profile.h"
 #include "settings/SettingsKeys.h"
 
@@ -73,8 +70,9 @@ QStringList screenFonts()
     return fonts;
 }
 
-font1::font1(QWidget *parent)
+font1::font1(const Environment &env, QWidget *parent)
     : QDialog(parent)
+    , env_(env)
 {
     setObjectName(QStringLiteral("font1"));
     setWindowTitle(QStringLiteral("Шрифт и цвет"));
@@ -161,33 +159,51 @@ font1::font1(QWidget *parent)
     centreOnScreen(this);
 }
 
-void font1::Form_Load()
+void font1::retranslate(const language::Captions &c)
 {
-    OpenBook *reader = Forms::openBook();
-    ApplyLanguage(reader->LanguageModulePath());
+    auto sized = [](QLabel *label, const QString &text) {
+        label->setText(text);
+        label->adjustSize();
+    };
+    cmdFontApply->setText(c.at(35));
+    Command1->setText(c.at(36));
+    cmdFontOriginal->setText(c.at(37));
+    sized(lblPreview, c.at(38));
+    chkUnderline->setText(c.at(39));
+    chkStrikethru->setText(c.at(40));
+    sized(lblEffects, c.at(41));
+    sized(lblFont, c.at(42));
+    sized(lblStyle, c.at(43));
+    sized(lblSize, c.at(44));
+    setWindowTitle(c.at(8));
+    color->setText(c.at(51));
+}
 
+void font1::Form_Load(const ReadingStyle &current)
+{
     {
         const QSignalBlocker quiet(cmbFont[0]);
         cmbFont[0]->clear();
         cmbFont[0]->addItems(screenFonts());
         cmbFont[0]->setCurrentIndex(-1);
     }
-    const QFont page = reader->txtleft->font();
-    select(0, page.family());
+    select(0, current.family.value_or(QString()));
     txtPreview->setText(SampleText);
-    select(1, page.bold() && page.italic() ? QStringLiteral("Bold Italic")
-              : page.bold()                ? QStringLiteral("Bold")
-              : page.italic()              ? QStringLiteral("Italic")
-                                           : QStringLiteral("Regular"));
+    const bool bold = current.bold.value_or(false);
+    const bool italic = current.italic.value_or(false);
+    select(1, bold && italic ? QStringLiteral("Bold Italic")
+              : bold         ? QStringLiteral("Bold")
+              : italic       ? QStringLiteral("Italic")
+                             : QStringLiteral("Regular"));
     // Whole points, halves to the even number, as the size list counts.
-    const int whole = static_cast<int>(std::nearbyint(page.pointSizeF()));
+    const int whole = static_cast<int>(std::nearbyint(current.pointSize.value_or(0)));
     select(2, QString::number(whole));
     QFont sample = txtPreview->font();
     sample.setPointSize(whole);
     txtPreview->setFont(sample);
-    chkUnderline->setChecked(page.underline());
-    chkStrikethru->setChecked(reader->txtright->font().strikeOut());
-    setSampleColour(reader->txtleft->palette().color(QPalette::WindowText));
+    chkUnderline->setChecked(current.underline.value_or(false));
+    chkStrikethru->setChecked(current.strikeOut.value_or(false));
+    setSampleColour(current.colour.value_or(0));
     cmdFontApply->setEnabled(false);
 }
 
@@ -239,7 +255,7 @@ void font1::chkStrikethru_Click()
 
 void font1::color_Click()
 {
-    const auto chosen = platform::current().prompts().chooseColour();
+    const auto chosen = env_.os.prompts().chooseColour();
     if (!chosen)
         return;
     setSampleColour(*chosen);
@@ -258,58 +274,41 @@ void font1::cmdFontOriginal_Click()
 
 void font1::cmdFontApply_Click()
 {
-    OpenBook *reader = Forms::openBook();
-    ClickLabel *pages[] = {reader->txtleft, reader->txtright};
-    ClickLabel *all[] = {reader->txtleft, reader->txtright, reader->zleft, reader->zright};
-
     // With no typeface or size chosen (the pages wear one the lists do not
     // offer) the pages keep theirs rather than take an empty one.
-    const bool typefaceChosen = cmbFont[0]->currentIndex() >= 0;
-    const bool sizeChosen = cmbFont[2]->currentIndex() >= 0;
-    const Style style = styleOf(cmbFont[1]->currentText());
-    const QColor colour = sampleColour();
-
-    for (ClickLabel *label : all) {
-        QFont font = label->font();
-        const bool isPage = label == pages[0] || label == pages[1];
-        if (isPage && typefaceChosen)
-            font.setFamily(cmbFont[0]->currentText());
-        if (style.known) {
-            font.setBold(style.bold);
-            font.setItalic(style.italic);
-        }
-        if (sizeChosen)
-            font.setPointSizeF(cmbFont[2]->currentText().toDouble());
-        if (isPage) {
-            font.setStrikeOut(chkStrikethru->isChecked());
-            font.setUnderline(chkUnderline->isChecked());
-        }
-        label->setFont(font);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, colour);
-        label->setPalette(palette);
+    ReadingStyle style;
+    if (cmbFont[0]->currentIndex() >= 0)
+        style.family = cmbFont[0]->currentText();
+    if (const Style chosen = styleOf(cmbFont[1]->currentText()); chosen.known) {
+        style.bold = chosen.bold;
+        style.italic = chosen.italic;
     }
-    if (typefaceChosen)
-        reader->Label1 = cmbFont[0]->currentText();
-    if (sizeChosen)
-        reader->Label3 = cmbFont[2]->currentText();
-    reader->Label4 = QString::number(settings::fromQColor(colour));
+    if (cmbFont[2]->currentIndex() >= 0)
+        style.pointSize = cmbFont[2]->currentText().toFloat();
+    style.colour = sampleColour();
+    style.strikeOut = chkStrikethru->isChecked();
+    style.underline = chkUnderline->isChecked();
+    Q_EMIT applied(style);
     cmdFontApply->setEnabled(false);
     chkDef_Click();
 }
 
 void font1::chkDef_Click()
 {
-    const QString ini = paths::settingsFile();
+    const QString ini = env_.settingsFile();
     const QString general = QStringLiteral("General");
-    profile::writeString(settings::SectionColour, settings::KeyForeColor,
-                         QString::number(settings::fromQColor(sampleColour())), ini);
-    if (cmbFont[0]->currentIndex() >= 0)
-        profile::writeString(general, settings::KeyFont, cmbFont[0]->currentText(), ini);
-    if (cmbFont[2]->currentIndex() >= 0)
-        profile::writeString(general, settings::KeyFontSize, cmbFont[2]->currentText(), ini);
-    if (cmbFont[1]->currentIndex() >= 0)
-        profile::writeString(general, settings::KeyBold, cmbFont[1]->currentText(), ini);
+    // The pages already show the choice; if it cannot be kept for the next
+    // start, the reader hears it once, and the remaining keys are not tried.
+    Result kept = profile::writeString(settings::SectionColour, settings::KeyForeColor,
+                                       QString::number(sampleColour()), ini);
+    if (kept && cmbFont[0]->currentIndex() >= 0)
+        kept = profile::writeString(general, settings::KeyFont, cmbFont[0]->currentText(), ini);
+    if (kept && cmbFont[2]->currentIndex() >= 0)
+        kept = profile::writeString(general, settings::KeyFontSize, cmbFont[2]->currentText(), ini);
+    if (kept && cmbFont[1]->currentIndex() >= 0)
+        kept = profile::writeString(general, settings::KeyBold, cmbFont[1]->currentText(), ini);
+    if (!kept)
+        output::tellNotSaved(env_.os.prompts(), QStringLiteral("настройки"), ini, kept.error);
 }
 
 void font1::Command1_Click()
@@ -317,14 +316,14 @@ void font1::Command1_Click()
     close();
 }
 
-QColor font1::sampleColour() const
+qint32 font1::sampleColour() const
 {
-    return txtPreview->palette().color(QPalette::Text);
+    return fromQColor(txtPreview->palette().color(QPalette::Text));
 }
 
-void font1::setSampleColour(const QColor &colour)
+void font1::setSampleColour(qint32 colour)
 {
     QPalette palette = txtPreview->palette();
-    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::Text, toQColor(colour));
     txtPreview->setPalette(palette);
 }

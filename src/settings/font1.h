@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/Environment.h"
+#include "settings/ReadingStyle.h"
+
 #include <QDialog>
 
 #include <array>
@@ -9,6 +12,9 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+namespace language {
+struct Captions;
+}
 
 // The font-and-colour dialog: the reader tries a typeface, style, size,
 // effects and colour on a sample, applies them to the pages and keeps
@@ -19,9 +25,11 @@ class font1 final : public QDialog
     Q_DISABLE_COPY_MOVE(font1)
 
 public:
-    explicit font1(QWidget *parent = nullptr);
+    explicit font1(const Environment &env, QWidget *parent = nullptr);
 
-    void Form_Load();
+    // Takes the pages' look as it is now into the lists and the sample.
+    void Form_Load(const ReadingStyle &current);
+    void retranslate(const language::Captions &captions);
     void cmbFont_Click(int index);
     void chkUnderline_Click();
     void chkStrikethru_Click();
@@ -48,11 +56,17 @@ public:
     QPushButton *Command1 = nullptr;
     QPushButton *cmdFontApply = nullptr;
 
-    QColor sampleColour() const;
+    qint32 sampleColour() const;
+
+Q_SIGNALS:
+    // Apply: the look the pages are to take now.
+    void applied(const ReadingStyle &style);
 
 private:
-    void setSampleColour(const QColor &colour);
+    void setSampleColour(qint32 colour);
     void select(int list, const QString &text);
+
+    Environment env_;
 };
 
 // Every screen typeface, with the old system's names for the faces that

@@ -2,12 +2,12 @@
 // opens the book on a click, Enter or Esc, and refuses a second copy.
 #include "app/Fade.h"
 #include "app/Forms.h"
-#include "app/Paths.h"
 #include "app/Splash.h"
 #include "reader/ClickLabel.h"
 #include "reader/OpenBook.h"
 #include "support/TestProgram.h"
 
+#include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -31,7 +31,7 @@ private Q_SLOTS:
 
     void fadesFromTenThroughZeroToTwoTwentyEight()
     {
-        book *s = Forms::splash();
+        book *s = program->forms->splash();
         QVERIFY(s);
         QCOMPARE(opacityOf(s), 10);
         QVERIFY(s->trmLoad->isActive());
@@ -50,7 +50,7 @@ private Q_SLOTS:
 
     void fadeRunsOnItsOwnTimerInAboutASecond()
     {
-        book *s = Forms::splash();
+        book *s = program->forms->splash();
         s->show();
         QVERIFY(QTest::qWaitFor([s] { return !s->trmLoad->isActive(); }, 5000));
         QCOMPARE(opacityOf(s), 228);
@@ -75,35 +75,41 @@ private Q_SLOTS:
     {
         QFETCH(int, key);
         QFETCH(bool, opens);
-        book *s = Forms::splash();
+        book *s = program->forms->splash();
         s->show();
-        QTest::keyClick(s, Qt::Key(key));
-        QCOMPARE(Forms::openBookLoaded(), opens);
-        QCOMPARE(Forms::splashLoaded(), !opens);
+        s->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s));
+        // The cover picture has the focus, as at start; the key goes to it.
+        s->Pic->setFocus();
+        QWidget *focused = QApplication::focusWidget();
+        QCOMPARE(focused, static_cast<QWidget *>(s->Pic));
+        QTest::keyClick(focused, Qt::Key(key));
+        QCOMPARE(TestProgram::loaded("OpenBook"), opens);
+        QCOMPARE(TestProgram::loaded("book"), !opens);
         if (opens)
-            QVERIFY(Forms::openBook()->isVisible());
+            QVERIFY(program->forms->openBook()->isVisible());
     }
 
     void clickDuringTheFadeOpensTheBook()
     {
-        book *s = Forms::splash();
+        book *s = program->forms->splash();
         s->show();
         s->trmLoad_Timer();
         QTest::mouseClick(s->Pic, Qt::LeftButton);
-        QVERIFY(Forms::openBookLoaded());
-        QCOMPARE(Forms::openBook()->CurrentPage, qint16(1));
-        QVERIFY(!Forms::splashLoaded());
+        QVERIFY(TestProgram::loaded("OpenBook"));
+        QCOMPARE(program->forms->openBook()->currentPage(), qint16(1));
+        QVERIFY(!TestProgram::loaded("book"));
     }
 
     void secondCopyIsRefused()
     {
         os->otherCopy = true;
-        QVERIFY(!Forms::splash());
+        QVERIFY(!program->forms->splash());
         QCOMPARE(os->fakePrompts.messages.size(), 1);
         QCOMPARE(os->fakePrompts.messages[0].text, QStringLiteral("Программа уже запущена"));
         QCOMPARE(os->fakePrompts.messages[0].title, QStringLiteral("Kvillborn"));
         QCOMPARE(os->fakePrompts.messages[0].icon, platform::Icon::None);
-        QVERIFY(!Forms::openBookLoaded());
+        QVERIFY(!TestProgram::loaded("OpenBook"));
     }
 };
 

@@ -22,16 +22,12 @@ class TestBookmarks : public QObject
     OpenBook *w = nullptr;
 
     QByteArray file() const { return program->read(QStringLiteral("kvibmark.dat")); }
-    void turnTo(int page)
-    {
-        w->CurrentPage = qint16(page);
-        w->ShowSpread(w->CurrentPage);
-    }
+    void turnTo(int page) { w->TurnToPage(qint16(page)); }
     void start(const QByteArray &bookmarks = QByteArray(), bool withFile = true)
     {
         if (withFile)
             program->write(QStringLiteral("kvibmark.dat"), bookmarks);
-        w = Forms::openBook();
+        w = program->forms->openBook();
     }
 
 private Q_SLOTS:
@@ -74,14 +70,14 @@ private Q_SLOTS:
             c = char(x >> 24);
         }
         program->write(QStringLiteral("kvibmark.dat"), junk);
-        frmBMarks *b = Forms::frmBMarks();
+        frmBMarks *b = program->forms->frmBMarks();
         QVERIFY(b->lstBMarks->count() > 0);
     }
 
     void firstRunHasNoFileAndExitCreatesAnEmptyOne()
     {
         start({}, false);
-        frmBMarks *b = Forms::frmBMarks();
+        frmBMarks *b = program->forms->frmBMarks();
         QCOMPARE(b->lstBMarks->count(), 0);
         QVERIFY(!QFile::exists(program->path(QStringLiteral("kvibmark.dat"))));
         b->cmdCancel->click();
@@ -92,16 +88,16 @@ private Q_SLOTS:
     void everyChangeIsOnDiskAtOnce()
     {
         start();
-        w->bmset->trigger(); // spread 1, the window never shown
+        part<QAction>(w, "bmset")->trigger(); // spread 1, the window never shown
         QCOMPARE(file(), QByteArray("\" 1\"\r\n"));
         turnTo(41);
-        Forms::frmBMarks()->cmdAdd->click();
+        program->forms->frmBMarks()->cmdAdd->click();
         QCOMPARE(file(), QByteArray("\" 1\"\r\n\" 41\"\r\n"));
         // Leaving by any door loses nothing.
-        Forms::unloadAll();
-        w = Forms::openBook();
-        QCOMPARE(Forms::frmBMarks()->entries(), (QStringList{" 1", " 41"}));
-        frmBMarks *b = Forms::frmBMarks();
+        program->restart();
+        w = program->forms->openBook();
+        QCOMPARE(program->forms->frmBMarks()->entries(), (QStringList{" 1", " 41"}));
+        frmBMarks *b = program->forms->frmBMarks();
         b->lstBMarks->setCurrentRow(0);
         b->cmdRem->click();
         QCOMPARE(file(), QByteArray("\" 41\"\r\n"));
@@ -110,7 +106,7 @@ private Q_SLOTS:
     void sameSpreadTwiceIsOneEntry()
     {
         start("\" 7\"\r\n\" 3\"\r\n\" 9\"\r\n");
-        frmBMarks *b = Forms::frmBMarks();
+        frmBMarks *b = program->forms->frmBMarks();
         turnTo(3);
         b->cmdAdd->click();
         QCOMPARE(b->entries(), (QStringList{" 7", " 3", " 9"}));
@@ -132,7 +128,7 @@ private Q_SLOTS:
     void removeWithoutSelectionDoesNothing()
     {
         start("\" 5\"\r\n");
-        frmBMarks *b = Forms::frmBMarks();
+        frmBMarks *b = program->forms->frmBMarks();
         b->lstBMarks->clearSelection();
         b->lstBMarks->setCurrentRow(-1);
         b->cmdRem->click();
@@ -159,30 +155,30 @@ private Q_SLOTS:
         QFETCH(int, spread);
         start(line + "\r\n");
         turnTo(77);
-        frmBMarks *b = Forms::frmBMarks();
+        frmBMarks *b = program->forms->frmBMarks();
         b->lstBMarks->setCurrentRow(0);
         b->cmdGo->click();
-        QCOMPARE(w->CurrentPage, qint16(spread));
-        QCOMPARE(w->leftNum->text(), QStringLiteral(" %1").arg(spread));
-        QVERIFY(Forms::loaded("frmBMarks")); // the window stays
+        QCOMPARE(w->currentPage(), qint16(spread));
+        QCOMPARE(part<QLabel>(w, "leftNum")->text(), QStringLiteral(" %1").arg(spread));
+        QVERIFY(TestProgram::loaded("frmBMarks")); // the window stays
     }
 
     void doubleClickGoesToo()
     {
         start("\" 33\"\r\n");
-        frmBMarks *b = Forms::frmBMarks();
+        frmBMarks *b = program->forms->frmBMarks();
         b->show();
         QListWidgetItem *item = b->lstBMarks->item(0);
         const QPoint at = b->lstBMarks->visualItemRect(item).center();
         QTest::mouseClick(b->lstBMarks->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(b->lstBMarks->viewport(), Qt::LeftButton, {}, at);
-        QCOMPARE(w->CurrentPage, qint16(33));
+        QCOMPARE(w->currentPage(), qint16(33));
     }
 
     void unwritableFileIsToldAndTheListKept()
     {
         start("\" 1\"\r\n");
-        frmBMarks *b = Forms::frmBMarks();
+        frmBMarks *b = program->forms->frmBMarks();
         // A folder where the file should be: no write can succeed.
         QFile::remove(program->path(QStringLiteral("kvibmark.dat")));
         QDir().mkpath(program->path(QStringLiteral("kvibmark.dat")));
@@ -197,14 +193,14 @@ private Q_SLOTS:
     void reopenedWindowShowsItsOwnCaptionsUntilTheNextLanguage()
     {
         start();
-        QCOMPARE(Forms::frmBMarks()->cmdAdd->text(), QStringLiteral("Add"));
-        Forms::frmBMarks()->cmdCancel->click();
+        QCOMPARE(program->forms->frmBMarks()->cmdAdd->text(), QStringLiteral("Add"));
+        program->forms->frmBMarks()->cmdCancel->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(Forms::frmBMarks()->cmdAdd->text(), QStringLiteral("Добавить"));
-        Forms::font1()->close();
+        QCOMPARE(program->forms->frmBMarks()->cmdAdd->text(), QStringLiteral("Добавить"));
+        program->forms->font1()->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        Forms::font1(); // its load applies the language to every window
-        QCOMPARE(Forms::frmBMarks()->cmdAdd->text(), QStringLiteral("Add"));
+        program->forms->font1(); // its load applies the language to every window
+        QCOMPARE(program->forms->frmBMarks()->cmdAdd->text(), QStringLiteral("Add"));
     }
 };
 

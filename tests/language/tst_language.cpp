@@ -1,7 +1,6 @@
 // Interface languages as a reader switches them: which module's captions
 // show, what happens with broken or missing modules, and the chooser.
 #include "app/Forms.h"
-#include "language/ApplyLanguage.h"
 #include "language/LanguageModule.h"
 #include "language/frmLang.h"
 #include "reader/ClickLabel.h"
@@ -48,7 +47,7 @@ class TestLanguage : public QObject
         program->write(QStringLiteral("program.ini"),
                        "[Interface]\r\nlanguage=" +
                            program->path(QStringLiteral("language/") + moduleFile).toUtf8() + "\r\n");
-        return Forms::openBook();
+        return program->forms->openBook();
     }
 
 private Q_SLOTS:
@@ -62,43 +61,43 @@ private Q_SLOTS:
     void firstApplicationCreatesTheDialogsInOrder()
     {
         startWith(QStringLiteral("eng.lng"));
-        QCOMPARE(Forms::loadOrder(),
+        QCOMPARE(program->loadOrder,
                  (QStringList{QStringLiteral("OpenBook"), QStringLiteral("font1"), QStringLiteral("frmFind"),
                               QStringLiteral("frmBMarks"), QStringLiteral("frmLang")}));
-        QVERIFY(!Forms::font1()->isVisible());
-        QVERIFY(!Forms::frmLang()->isVisible());
+        QVERIFY(!program->forms->font1()->isVisible());
+        QVERIFY(!program->forms->frmLang()->isVisible());
     }
 
     void everyCaptionComesFromTheModule()
     {
         program->write(QStringLiteral("language/x.lng"), module(QStringLiteral("X")));
         OpenBook *w = startWith(QStringLiteral("x.lng"));
-        QCOMPARE(w->ogl->text(), QStringLiteral("X 3"));
-        QCOMPARE(w->mnu->title(), QStringLiteral("X 2"));
-        QCOMPARE(w->FindTx->text(), QStringLiteral("X 5"));
-        QCOMPARE(w->mmail->text(), QStringLiteral("X 58"));
-        QCOMPARE(w->about->text(), QStringLiteral("X 17"));
+        QCOMPARE(part<QAction>(w, "ogl")->text(), QStringLiteral("X 3"));
+        QCOMPARE(part<QMenu>(w, "mnu")->title(), QStringLiteral("X 2"));
+        QCOMPARE(part<QAction>(w, "FindTx")->text(), QStringLiteral("X 5"));
+        QCOMPARE(part<QAction>(w, "mmail")->text(), QStringLiteral("X 58"));
+        QCOMPARE(part<QAction>(w, "about")->text(), QStringLiteral("X 17"));
         // One key, two captions.
-        QCOMPARE(w->mnusrift->text(), QStringLiteral("X 8"));
-        QCOMPARE(Forms::font1()->windowTitle(), QStringLiteral("X 8"));
-        QCOMPARE(Forms::font1()->cmdFontApply->text(), QStringLiteral("X 35"));
-        QCOMPARE(Forms::frmLang()->cmdApply->text(), QStringLiteral("X 35"));
-        QCOMPARE(Forms::font1()->Command1->text(), QStringLiteral("X 36"));
-        QCOMPARE(Forms::frmLang()->cmdCancel->text(), QStringLiteral("X 36"));
-        QCOMPARE(Forms::frmLang()->windowTitle(), QStringLiteral("X 18"));
-        QCOMPARE(Forms::font1()->lblSize->text(), QStringLiteral("X 44"));
+        QCOMPARE(part<QAction>(w, "mnusrift")->text(), QStringLiteral("X 8"));
+        QCOMPARE(program->forms->font1()->windowTitle(), QStringLiteral("X 8"));
+        QCOMPARE(program->forms->font1()->cmdFontApply->text(), QStringLiteral("X 35"));
+        QCOMPARE(program->forms->frmLang()->cmdApply->text(), QStringLiteral("X 35"));
+        QCOMPARE(program->forms->font1()->Command1->text(), QStringLiteral("X 36"));
+        QCOMPARE(program->forms->frmLang()->cmdCancel->text(), QStringLiteral("X 36"));
+        QCOMPARE(program->forms->frmLang()->windowTitle(), QStringLiteral("X 18"));
+        QCOMPARE(program->forms->font1()->lblSize->text(), QStringLiteral("X 44"));
         // Keys nobody reads change nothing; some captions never follow.
-        QCOMPARE(w->sav_t->text(), QStringLiteral("Сохранить"));
-        QCOMPARE(w->lblnext->text(), QStringLiteral("Следующее"));
+        QCOMPARE(part<QAction>(w, "sav_t")->text(), QStringLiteral("Сохранить"));
+        QCOMPARE(part<ClickLabel>(w, "lblnext")->text(), QStringLiteral("Следующее"));
     }
 
     void missingKeyGivesAnEmptyCaption()
     {
         program->write(QStringLiteral("language/x.lng"), module(QStringLiteral("X"), {37, 11}));
         OpenBook *w = startWith(QStringLiteral("x.lng"));
-        QCOMPARE(Forms::font1()->cmdFontOriginal->text(), QString());
-        QCOMPARE(w->mnuExit->text(), QString());
-        QCOMPARE(w->ogl->text(), QStringLiteral("X 3")); // no fall-back key by key
+        QCOMPARE(program->forms->font1()->cmdFontOriginal->text(), QString());
+        QCOMPARE(part<QAction>(w, "mnuExit")->text(), QString());
+        QCOMPARE(part<QAction>(w, "ogl")->text(), QStringLiteral("X 3")); // no fall-back key by key
     }
 
     void unusableModuleFallsBackToEnglishWhole_data()
@@ -118,8 +117,8 @@ private Q_SLOTS:
         if (!content.isEmpty())
             program->write(QStringLiteral("language/") + file, content);
         OpenBook *w = startWith(file);
-        QCOMPARE(w->ogl->text(), QStringLiteral("ENG 3"));
-        QCOMPARE(Forms::frmLang()->windowTitle(), QStringLiteral("ENG 18"));
+        QCOMPARE(part<QAction>(w, "ogl")->text(), QStringLiteral("ENG 3"));
+        QCOMPARE(program->forms->frmLang()->windowTitle(), QStringLiteral("ENG 18"));
         // The path in use is not corrected.
         QVERIFY(w->LanguageModulePath().endsWith(file));
     }
@@ -128,8 +127,8 @@ private Q_SLOTS:
     {
         program->write(QStringLiteral("program.ini"),
                        "[Interface]\r\nlanguage=/old/place/language/rus.lng\r\n");
-        OpenBook *w = Forms::openBook();
-        QCOMPARE(w->ogl->text(), QStringLiteral("ENG 3"));
+        OpenBook *w = program->forms->openBook();
+        QCOMPARE(part<QAction>(w, "ogl")->text(), QStringLiteral("ENG 3"));
         QCOMPARE(w->LanguageModulePath(), QStringLiteral("/old/place/language/rus.lng"));
     }
 
@@ -138,9 +137,9 @@ private Q_SLOTS:
         QFile::remove(program->path(QStringLiteral("language/eng.lng")));
         program->write(QStringLiteral("language/x.lng"), "[general]\r\nlang=X\r\n");
         OpenBook *w = startWith(QStringLiteral("x.lng"));
-        QCOMPARE(w->ogl->text(), QString());
-        QCOMPARE(w->mnu->title(), QString());
-        QCOMPARE(Forms::font1()->windowTitle(), QString());
+        QCOMPARE(part<QAction>(w, "ogl")->text(), QString());
+        QCOMPARE(part<QMenu>(w, "mnu")->title(), QString());
+        QCOMPARE(program->forms->font1()->windowTitle(), QString());
         QVERIFY(program->os->fakePrompts.messages.isEmpty());
     }
 
@@ -150,16 +149,16 @@ private Q_SLOTS:
                        "[Language1]\r\nL1=\xD0\xF3\xF1\xF1\xEA\xE8\xE9\r\nL3="
                        "\xCE\xE3\xEB\xE0\xE2\xEB\xE5\xED\xE8\xE5\r\n");
         OpenBook *w = startWith(QStringLiteral("old.lng"));
-        QCOMPARE(w->ogl->text(), QStringLiteral("Оглавление"));
+        QCOMPARE(part<QAction>(w, "ogl")->text(), QStringLiteral("Оглавление"));
     }
 
     void reopenedDialogReappliesItsLanguage()
     {
         startWith(QStringLiteral("eng.lng"));
-        Forms::font1()->Command1_Click();
+        program->forms->font1()->Command1_Click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!Forms::loaded("font1"));
-        QCOMPARE(Forms::font1()->cmdFontOriginal->text(), QStringLiteral("ENG 37"));
+        QVERIFY(!TestProgram::loaded("font1"));
+        QCOMPARE(program->forms->font1()->cmdFontOriginal->text(), QStringLiteral("ENG 37"));
     }
 
     void shippedModulesAreComplete()
@@ -194,7 +193,7 @@ private Q_SLOTS:
         program->write(QStringLiteral("language/rus.lng"), module(QStringLiteral("RUS")));
         program->write(QStringLiteral("language/nameless.lng"), "[Language1]\r\nL1=x\r\n");
         OpenBook *w = startWith(QStringLiteral("eng.lng"));
-        frmLang *chooser = Forms::frmLang();
+        frmLang *chooser = program->forms->frmLang();
         QCOMPARE(chooser->lfff->count(), 3);
         QCOMPARE(chooser->lfff->item(0)->text(), QStringLiteral("English - Автор модуля - A. B."));
         QCOMPARE(chooser->lfff->item(1)->text(), QStringLiteral("RUS - Автор модуля - A. B."));
@@ -207,12 +206,12 @@ private Q_SLOTS:
         // Apply before a choice does nothing at all.
         chooser->cmdApply->click();
         QCOMPARE(program->read(QStringLiteral("program.ini")).contains("Label1"), false);
-        QCOMPARE(w->ogl->text(), QStringLiteral("Contents"));
+        QCOMPARE(part<QAction>(w, "ogl")->text(), QStringLiteral("Contents"));
 
         chooser->lfff->setCurrentRow(1);
         QCOMPARE(chooser->tf->text(), program->path(QStringLiteral("language/rus.lng")));
         chooser->cmdApply->click();
-        QCOMPARE(w->ogl->text(), QStringLiteral("RUS 3"));
+        QCOMPARE(part<QAction>(w, "ogl")->text(), QStringLiteral("RUS 3"));
         QCOMPARE(chooser->windowTitle(), QStringLiteral("RUS 18"));
         QCOMPARE(chooser->cmdApply->text(), QStringLiteral("RUS 35"));
         QCOMPARE(w->LanguageModulePath(), program->path(QStringLiteral("language/rus.lng")));
@@ -224,29 +223,29 @@ private Q_SLOTS:
         chooser->cmdApply->click();
         QCOMPARE(program->read(QStringLiteral("program.ini")), once);
         QVERIFY(chooser->isHidden() || chooser->isVisible()); // still there, not unloaded
-        QVERIFY(Forms::loaded("frmLang"));
+        QVERIFY(TestProgram::loaded("frmLang"));
 
         // The choice survives a restart.
         program->os->fakePrompts.messages.clear();
-        Forms::unloadAll();
-        QCOMPARE(Forms::openBook()->ogl->text(), QStringLiteral("RUS 3"));
+        program->restart();
+        QCOMPARE(part<QAction>(program->forms->openBook(), "ogl")->text(), QStringLiteral("RUS 3"));
     }
 
     void moduleAddedLaterShowsAfterReopening()
     {
         startWith(QStringLiteral("eng.lng"));
-        QCOMPARE(Forms::frmLang()->lfff->count(), 1);
+        QCOMPARE(program->forms->frmLang()->lfff->count(), 1);
         program->write(QStringLiteral("language/new.lng"), module(QStringLiteral("NEW")));
-        QCOMPARE(Forms::frmLang()->lfff->count(), 1);
-        Forms::frmLang()->cmdCancel_Click();
+        QCOMPARE(program->forms->frmLang()->lfff->count(), 1);
+        program->forms->frmLang()->cmdCancel_Click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(Forms::frmLang()->lfff->count(), 2);
+        QCOMPARE(program->forms->frmLang()->lfff->count(), 2);
     }
 
     void noModuleWarnsAndEnds()
     {
         QFile::remove(program->path(QStringLiteral("language/eng.lng")));
-        Forms::openBook();
+        program->forms->openBook();
         QCOMPARE(program->os->ended, 1);
         QCOMPARE(program->os->fakePrompts.messages.size(), 1);
         const Asked &warning = program->os->fakePrompts.messages.first();

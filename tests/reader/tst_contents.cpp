@@ -1,14 +1,15 @@
 // The contents list: each entry opens its poem's spread, the list hides
 // after a choice or a click on the right page, and keeps its selection.
 #include "app/Forms.h"
-#include "app/Paths.h"
 #include "reader/BookTables.h"
 #include "reader/ClickLabel.h"
-#include "reader/Contents.h"
 #include "reader/OpenBook.h"
+#include "support/Clicks.h"
 #include "support/TestProgram.h"
 
+#include <QLabel>
 #include <QListWidget>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,18 +22,18 @@ class TestContents : public QObject
 
     void choose(int entry)
     {
-        ShowContentsList(*w);
-        QListWidgetItem *item = w->lstOgl->item(entry - 1);
-        w->lstOgl->scrollToItem(item);
-        QTest::mouseClick(w->lstOgl->viewport(), Qt::LeftButton, {},
-                          w->lstOgl->visualItemRect(item).center());
+        w->ShowContentsList();
+        QListWidgetItem *item = part<QListWidget>(w, "lstOgl")->item(entry - 1);
+        part<QListWidget>(w, "lstOgl")->scrollToItem(item);
+        QTest::mouseClick(part<QListWidget>(w, "lstOgl")->viewport(), Qt::LeftButton, {},
+                          part<QListWidget>(w, "lstOgl")->visualItemRect(item).center());
     }
 
 private Q_SLOTS:
     void init()
     {
         program = std::make_unique<TestProgram>();
-        w = Forms::openBook();
+        w = program->forms->openBook();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
     }
@@ -40,12 +41,13 @@ private Q_SLOTS:
 
     void listHoldsTheEightyOneEntriesHidden()
     {
-        QCOMPARE(w->lstOgl->count(), 81);
-        QVERIFY(w->lstOgl->isHidden());
-        QCOMPARE(w->lstOgl->item(74)->text(), w->lstOgl->item(75)->text());
-        w->ogl->trigger();
-        QVERIFY(w->lstOgl->isVisible());
-        QCOMPARE(w->CurrentPage, qint16(1)); // opening the list turns nothing
+        QCOMPARE(part<QListWidget>(w, "lstOgl")->count(), 81);
+        QVERIFY(part<QListWidget>(w, "lstOgl")->isHidden());
+        QCOMPARE(part<QListWidget>(w, "lstOgl")->item(74)->text(),
+                 part<QListWidget>(w, "lstOgl")->item(75)->text());
+        part<QAction>(w, "ogl")->trigger();
+        QVERIFY(part<QListWidget>(w, "lstOgl")->isVisible());
+        QCOMPARE(w->currentPage(), qint16(1)); // opening the list turns nothing
     }
 
     void entriesOpenTheirSpreads_data()
@@ -66,52 +68,66 @@ private Q_SLOTS:
         QFETCH(int, entry);
         QFETCH(int, spread);
         choose(entry);
-        QCOMPARE(w->n1->text(), QString::number(entry));
-        QCOMPARE(w->CurrentPage, qint16(spread));
-        QCOMPARE(w->leftNum->text(), QStringLiteral(" %1").arg(spread));
-        QVERIFY(w->lstOgl->isHidden());
+        QCOMPARE(part<QLabel>(w, "n1")->text(), QString::number(entry));
+        QCOMPARE(w->currentPage(), qint16(spread));
+        QCOMPARE(part<QLabel>(w, "leftNum")->text(), QStringLiteral(" %1").arg(spread));
+        QVERIFY(part<QListWidget>(w, "lstOgl")->isHidden());
     }
 
     void keyboardChoosesWithEnter()
     {
-        ShowContentsList(*w);
-        w->lstOgl->setCurrentRow(10);
-        QTest::keyClick(w->lstOgl, Qt::Key_Down); // moving alone does not jump
-        QVERIFY(w->lstOgl->isVisible());
-        QCOMPARE(w->CurrentPage, qint16(1));
-        QTest::keyClick(w->lstOgl, Qt::Key_Return);
-        QCOMPARE(w->CurrentPage, qint16(*bookdata::contentsSpread(12)));
-        QVERIFY(w->lstOgl->isHidden());
+        w->ShowContentsList();
+        part<QListWidget>(w, "lstOgl")->setCurrentRow(10);
+        QTest::keyClick(part<QListWidget>(w, "lstOgl"), Qt::Key_Down); // moving alone does not jump
+        QVERIFY(part<QListWidget>(w, "lstOgl")->isVisible());
+        QCOMPARE(w->currentPage(), qint16(1));
+        QTest::keyClick(part<QListWidget>(w, "lstOgl"), Qt::Key_Return);
+        QCOMPARE(w->currentPage(), qint16(*bookdata::contentsSpread(12)));
+        QVERIFY(part<QListWidget>(w, "lstOgl")->isHidden());
         // Esc closes the list without a jump.
-        ShowContentsList(*w);
-        w->lstOgl->setCurrentRow(40);
-        QTest::keyClick(w->lstOgl, Qt::Key_Escape);
-        QVERIFY(w->lstOgl->isHidden());
-        QCOMPARE(w->CurrentPage, qint16(*bookdata::contentsSpread(12)));
+        w->ShowContentsList();
+        part<QListWidget>(w, "lstOgl")->setCurrentRow(40);
+        QTest::keyClick(part<QListWidget>(w, "lstOgl"), Qt::Key_Escape);
+        QVERIFY(part<QListWidget>(w, "lstOgl")->isHidden());
+        QCOMPARE(w->currentPage(), qint16(*bookdata::contentsSpread(12)));
+    }
+
+    void oneActionMakesOneJump()
+    {
+        QSignalSpy jumps(w, &OpenBook::spreadShown);
+        w->ShowContentsList();
+        auto *list = part<QListWidget>(w, "lstOgl");
+        const QPoint at = list->visualItemRect(list->item(11)).center();
+        doubleClickAt(list->viewport(), at);
+        QCOMPARE(jumps.count(), 1);
+        QCOMPARE(w->currentPage(), qint16(*bookdata::contentsSpread(12)));
+        jumps.clear();
+        w->ShowContentsList();
+        list->setCurrentRow(20);
+        QTest::keyClick(list, Qt::Key_Enter);
+        QCOMPARE(jumps.count(), 1);
     }
 
     void noSelectionShowsTheSpreadAgain()
     {
-        w->CurrentPage = 41;
-        w->ShowSpread(w->CurrentPage);
-        w->txtleft->setText(QStringLiteral("stale"));
-        GoToContentsEntry(*w);
-        QCOMPARE(w->n1->text(), QStringLiteral("0"));
-        QCOMPARE(w->CurrentPage, qint16(41));
-        QVERIFY(w->txtleft->text() != QStringLiteral("stale"));
+        w->TurnToPage(41);
+        part<ClickLabel>(w, "txtleft")->setText(QStringLiteral("stale"));
+        w->GoToContentsEntry();
+        QCOMPARE(part<QLabel>(w, "n1")->text(), QStringLiteral("0"));
+        QCOMPARE(w->currentPage(), qint16(41));
+        QVERIFY(part<ClickLabel>(w, "txtleft")->text() != QStringLiteral("stale"));
     }
 
     void selectionIsKeptAndTheLastJumpComesBack()
     {
         choose(77);
-        w->CurrentPage = 165; // turned on to the end, then back to the list
-        w->ShowSpread(w->CurrentPage);
-        w->ogl->trigger();
-        QCOMPARE(w->lstOgl->currentRow(), 76);
+        w->TurnToPage(165); // turned on to the end, then back to the list
+        part<QAction>(w, "ogl")->trigger();
+        QCOMPARE(part<QListWidget>(w, "lstOgl")->currentRow(), 76);
         choose(3);
-        QCOMPARE(w->CurrentPage, qint16(3));
-        QVERIFY(!w->lblnext->isHidden());
-        QVERIFY(!w->lblback->isHidden());
+        QCOMPARE(w->currentPage(), qint16(3));
+        QVERIFY(!part<ClickLabel>(w, "lblnext")->isHidden());
+        QVERIFY(!part<ClickLabel>(w, "lblback")->isHidden());
     }
 
     void clicksOnTheRightPageCloseTheList_data()
@@ -124,21 +140,20 @@ private Q_SLOTS:
     void clicksOnTheRightPageCloseTheList()
     {
         QFETCH(QString, control);
-        w->CurrentPage = 9;
-        w->ShowSpread(w->CurrentPage);
-        ShowContentsList(*w);
+        w->TurnToPage(9);
+        w->ShowContentsList();
         auto *target = w->findChild<QWidget *>(control);
         QVERIFY(target);
         QPoint at = target->rect().center();
         if (control == QStringLiteral("Picture1"))
             at = QPoint(700, 470); // a corner of the picture no label covers
         QTest::mouseClick(target, Qt::LeftButton, {}, at);
-        QVERIFY(w->lstOgl->isHidden());
-        QCOMPARE(w->CurrentPage, qint16(9));
+        QVERIFY(part<QListWidget>(w, "lstOgl")->isHidden());
+        QCOMPARE(w->currentPage(), qint16(9));
         // The left page lies under the list: clicks there do nothing.
-        ShowContentsList(*w);
-        QTest::mouseClick(w->zleft, Qt::LeftButton);
-        QVERIFY(w->lstOgl->isVisible());
+        w->ShowContentsList();
+        QTest::mouseClick(part<ClickLabel>(w, "zleft"), Qt::LeftButton);
+        QVERIFY(part<QListWidget>(w, "lstOgl")->isVisible());
     }
 };
 

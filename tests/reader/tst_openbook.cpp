@@ -1,7 +1,6 @@
 // The reading window as the reader uses it: the first spread after
 // opening, turning with the two buttons, and leaving the program.
 #include "app/Forms.h"
-#include "app/Paths.h"
 #include "reader/BookTables.h"
 #include "reader/ClickLabel.h"
 #include "reader/OpenBook.h"
@@ -25,30 +24,30 @@ class TestOpenBook : public QObject
 
     void writeIni(const QByteArray &content)
     {
-        Forms::unloadAll();
+        program->restart();
         program->write(QStringLiteral("program.ini"), content);
-        w = Forms::openBook();
+        w = program->forms->openBook();
     }
     static QColor colourOf(QWidget *label) { return label->palette().color(QPalette::WindowText); }
 
     void expectSpread(int p)
     {
-        QCOMPARE(w->CurrentPage, p);
-        QCOMPARE(w->txtleft->text(), *bookdata::LoadPageText(p));
-        QCOMPARE(w->txtright->text(), *bookdata::LoadPageText(p + 1));
-        QCOMPARE(w->leftNum->text(), QStringLiteral(" %1").arg(p));
-        QCOMPARE(w->rightNum->text(), QStringLiteral(" %1").arg(p + 1));
-        QCOMPARE(w->zleft->text(), bookdata::titleRow(p)->left);
-        QCOMPARE(w->zright->text(), bookdata::titleRow(p)->right);
-        QCOMPARE(w->lblback->isHidden(), p == 1);
-        QCOMPARE(w->lblnext->isHidden(), p == 165);
+        QCOMPARE(w->currentPage(), p);
+        QCOMPARE(part<ClickLabel>(w, "txtleft")->text(), *bookdata::LoadPageText(p));
+        QCOMPARE(part<ClickLabel>(w, "txtright")->text(), *bookdata::LoadPageText(p + 1));
+        QCOMPARE(part<QLabel>(w, "leftNum")->text(), QStringLiteral(" %1").arg(p));
+        QCOMPARE(part<QLabel>(w, "rightNum")->text(), QStringLiteral(" %1").arg(p + 1));
+        QCOMPARE(part<ClickLabel>(w, "zleft")->text(), bookdata::titleRow(p)->left);
+        QCOMPARE(part<ClickLabel>(w, "zright")->text(), bookdata::titleRow(p)->right);
+        QCOMPARE(part<ClickLabel>(w, "lblback")->isHidden(), p == 1);
+        QCOMPARE(part<ClickLabel>(w, "lblnext")->isHidden(), p == 165);
     }
 
 private Q_SLOTS:
     void init()
     {
         program = std::make_unique<TestProgram>();
-        w = Forms::openBook();
+        w = program->forms->openBook();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
     }
@@ -72,16 +71,19 @@ private Q_SLOTS:
 
 void TestOpenBook::noSettingsFileGivesTheBooksOwnLook()
 {
-    for (QWidget *label : {static_cast<QWidget *>(w->txtleft), static_cast<QWidget *>(w->txtright),
-                           static_cast<QWidget *>(w->zleft), static_cast<QWidget *>(w->zright)}) {
+    for (QWidget *label : {static_cast<QWidget *>(part<ClickLabel>(w, "txtleft")),
+                           static_cast<QWidget *>(part<ClickLabel>(w, "txtright")),
+                           static_cast<QWidget *>(part<ClickLabel>(w, "zleft")),
+                           static_cast<QWidget *>(part<ClickLabel>(w, "zright"))}) {
         QCOMPARE(label->font().family(), QStringLiteral("PresentScript"));
         QCOMPARE(label->font().pointSizeF(), 14.0);
         QCOMPARE(colourOf(label), QColor(Qt::black));
     }
-    QVERIFY(w->zleft->font().bold());
-    QCOMPARE(w->Label1, QStringLiteral("PresentScript"));
-    QCOMPARE(w->Label3, QStringLiteral("14"));
-    QCOMPARE(w->Label4, QStringLiteral("0"));
+    QVERIFY(part<ClickLabel>(w, "zleft")->font().bold());
+    const ReadingStyle style = w->readingStyle();
+    QCOMPARE(*style.family, QStringLiteral("PresentScript"));
+    QCOMPARE(*style.pointSize, 14.0f);
+    QCOMPARE(*style.colour, 0);
     QCOMPARE(w->LanguageModulePath(), program->path(QStringLiteral("language/eng.lng")));
 }
 
@@ -90,17 +92,18 @@ void TestOpenBook::settingsFileRestylesAllFourLabels()
     // Written by the font dialog as [General]; read as general.
     writeIni("[General]\r\nFont=Liberation Sans\r\nFontSize=20\r\n[FontColor]\r\nForeColor=255\r\n"
              "[Interface]\r\nlanguage=/somewhere/else/rus.lng\r\n");
-    for (ClickLabel *label : {w->txtleft, w->txtright, w->zleft, w->zright}) {
+    for (ClickLabel *label : {part<ClickLabel>(w, "txtleft"), part<ClickLabel>(w, "txtright"),
+                              part<ClickLabel>(w, "zleft"), part<ClickLabel>(w, "zright")}) {
         QCOMPARE(label->font().family(), QStringLiteral("Liberation Sans"));
         QCOMPARE(label->font().pointSizeF(), 20.0);
         QCOMPARE(colourOf(label), QColor(255, 0, 0));
     }
-    QVERIFY(w->zleft->font().bold() && w->zright->font().bold());
-    QVERIFY(!w->txtleft->font().bold());
+    QVERIFY(part<ClickLabel>(w, "zleft")->font().bold() && part<ClickLabel>(w, "zright")->font().bold());
+    QVERIFY(!part<ClickLabel>(w, "txtleft")->font().bold());
     QCOMPARE(w->LanguageModulePath(), QStringLiteral("/somewhere/else/rus.lng"));
 
     writeIni("[FontColor]\nForeColor=16711680\n");
-    QCOMPARE(colourOf(w->txtright), QColor(0, 0, 255));
+    QCOMPARE(colourOf(part<ClickLabel>(w, "txtright")), QColor(0, 0, 255));
 }
 
 void TestOpenBook::unusableValuesFallBackOneByOne_data()
@@ -126,12 +129,12 @@ void TestOpenBook::unusableValuesFallBackOneByOne()
     QFETCH(double, size);
     QFETCH(QColor, colour);
     writeIni(ini);
-    QCOMPARE(w->txtleft->font().pointSizeF(), size);
-    QCOMPARE(w->zright->font().pointSizeF(), size);
-    QCOMPARE(colourOf(w->txtleft), colour);
+    QCOMPARE(part<ClickLabel>(w, "txtleft")->font().pointSizeF(), size);
+    QCOMPARE(part<ClickLabel>(w, "zright")->font().pointSizeF(), size);
+    QCOMPARE(colourOf(part<ClickLabel>(w, "txtleft")), colour);
     // The rest of the load still ran: the book is open on its first spread.
-    QCOMPARE(w->txtleft->text(), *bookdata::LoadPageText(1));
-    QCOMPARE(w->leftNum->text(), QStringLiteral(" 1"));
+    QCOMPARE(part<ClickLabel>(w, "txtleft")->text(), *bookdata::LoadPageText(1));
+    QCOMPARE(part<QLabel>(w, "leftNum")->text(), QStringLiteral(" 1"));
     // And the file keeps what the reader wrote.
     QCOMPARE(program->read(QStringLiteral("program.ini")), ini);
 }
@@ -139,16 +142,16 @@ void TestOpenBook::unusableValuesFallBackOneByOne()
 void TestOpenBook::storedStyleIsNotRead()
 {
     writeIni("[General]\nBold=Bold Italic\nFont=" + QByteArray(300, 'F') + "\n");
-    QVERIFY(!w->txtleft->font().bold());
-    QVERIFY(!w->txtleft->font().italic());
-    QCOMPARE(w->Label1.size(), 254);
+    QVERIFY(!part<ClickLabel>(w, "txtleft")->font().bold());
+    QVERIFY(!part<ClickLabel>(w, "txtleft")->font().italic());
+    QCOMPARE(w->readingStyle().family->size(), 254);
 }
 
 void TestOpenBook::opensOnTheFirstSpread()
 {
     expectSpread(1);
-    QCOMPARE(w->zleft->text(), QStringLiteral("***"));
-    QCOMPARE(w->zright->text(), QStringLiteral("***"));
+    QCOMPARE(part<ClickLabel>(w, "zleft")->text(), QStringLiteral("***"));
+    QCOMPARE(part<ClickLabel>(w, "zright")->text(), QStringLiteral("***"));
     QCOMPARE(w->windowTitle(), QStringLiteral("Арвий Квиллборн - Избранное"));
 }
 
@@ -156,85 +159,79 @@ void TestOpenBook::layoutFollowsTheBook()
 {
     QCOMPARE(w->centralWidget()->size(), QSize(717, 487));
     QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(w->txtleft->geometry(), QRect(16, 64, 321, 361));
-    QCOMPARE(w->txtright->geometry(), QRect(368, 64, 329, 361));
-    QVERIFY(w->zleft->font().bold());
-    QVERIFY(!w->txtleft->font().bold());
-    QCOMPARE(w->txtleft->font().family(), QStringLiteral("PresentScript"));
-    QCOMPARE(w->txtleft->font().pointSize(), 14);
-    QCOMPARE(w->lblback->text(), QStringLiteral("Предыдущее"));
-    QCOMPARE(w->lblnext->text(), QStringLiteral("Следующее"));
-    QCOMPARE(w->lblnext->cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(part<ClickLabel>(w, "txtleft")->geometry(), QRect(16, 64, 321, 361));
+    QCOMPARE(part<ClickLabel>(w, "txtright")->geometry(), QRect(368, 64, 329, 361));
+    QVERIFY(part<ClickLabel>(w, "zleft")->font().bold());
+    QVERIFY(!part<ClickLabel>(w, "txtleft")->font().bold());
+    QCOMPARE(part<ClickLabel>(w, "txtleft")->font().family(), QStringLiteral("PresentScript"));
+    QCOMPARE(part<ClickLabel>(w, "txtleft")->font().pointSize(), 14);
+    QCOMPARE(part<ClickLabel>(w, "lblback")->text(), QStringLiteral("Предыдущее"));
+    QCOMPARE(part<ClickLabel>(w, "lblnext")->text(), QStringLiteral("Следующее"));
+    QCOMPARE(part<ClickLabel>(w, "lblnext")->cursor().shape(), Qt::BitmapCursor);
     // Page texts are centred line by line; the picture is really there.
-    QVERIFY(w->txtleft->alignment() & Qt::AlignHCenter);
-    QVERIFY(!w->Picture1->pixmap().isNull());
-    QCOMPARE(w->Picture1->pixmap().deviceIndependentSize().toSize(), QSize(715, 482));
+    QVERIFY(part<ClickLabel>(w, "txtleft")->alignment() & Qt::AlignHCenter);
+    QVERIFY(!part<ClickLabel>(w, "Picture1")->pixmap().isNull());
+    QCOMPARE(part<ClickLabel>(w, "Picture1")->pixmap().deviceIndependentSize().toSize(), QSize(715, 482));
     // Before any language is applied the window wears its design captions.
-    OpenBook design;
+    OpenBook design(*program->env);
     const QStringList menus = {QStringLiteral("Меню"), QStringLiteral("Закладки"),
                                QStringLiteral("О программе")};
     QStringList bar;
     for (QAction *a : design.menuBar()->actions())
         bar << a->text();
     QCOMPARE(bar, menus);
-    QCOMPARE(design.ogl->text(), QStringLiteral("Оглавление"));
-    QCOMPARE(design.mnuExit->text(), QStringLiteral("Выход"));
-    QCOMPARE(design.FindTx->text(), QString());
+    QCOMPARE(part<QAction>(&design, "ogl")->text(), QStringLiteral("Оглавление"));
+    QCOMPARE(part<QAction>(&design, "mnuExit")->text(), QStringLiteral("Выход"));
+    QCOMPARE(part<QAction>(&design, "FindTx")->text(), QString());
 }
 
 void TestOpenBook::turnsForwardToTheLastSpread()
 {
-    w->CurrentPage = 163;
-    w->ShowSpread(w->CurrentPage);
+    w->TurnToPage(163);
     expectSpread(163);
-    QTest::mouseClick(w->lblnext, Qt::LeftButton);
+    QTest::mouseClick(part<ClickLabel>(w, "lblnext"), Qt::LeftButton);
     expectSpread(165);
     // Pressing the (now hidden) button's handler at the end changes nothing.
     w->lblnext_Click();
     expectSpread(165);
 
     // And all the way from the start: 82 turns reach the last spread.
-    w->CurrentPage = 1;
-    w->ShowSpread(w->CurrentPage);
+    w->TurnToPage(1);
     for (int i = 0; i < 82; ++i)
-        QTest::mouseClick(w->lblnext, Qt::LeftButton);
+        QTest::mouseClick(part<ClickLabel>(w, "lblnext"), Qt::LeftButton);
     expectSpread(165);
 }
 
 void TestOpenBook::turnsBackToTheFirstSpread()
 {
-    w->CurrentPage = 3;
-    w->ShowSpread(w->CurrentPage);
-    QTest::mouseClick(w->lblback, Qt::LeftButton);
+    w->TurnToPage(3);
+    QTest::mouseClick(part<ClickLabel>(w, "lblback"), Qt::LeftButton);
     expectSpread(1);
     // The middle of the book shows both buttons.
-    w->CurrentPage = 83;
-    w->ShowSpread(w->CurrentPage);
+    w->TurnToPage(83);
     expectSpread(83);
 }
 
 void TestOpenBook::jumpFromLastToFirstRestoresButtons()
 {
-    w->CurrentPage = 165;
-    w->ShowSpread(w->CurrentPage);
+    w->TurnToPage(165);
     expectSpread(165);
-    w->CurrentPage = 1;
-    w->ShowSpread(w->CurrentPage);
+    w->TurnToPage(1);
     expectSpread(1);
 }
 
 void TestOpenBook::titlesKeepTheirTextOnAnEvenPage()
 {
-    w->CurrentPage = 53;
-    w->ShowPageTitle();
-    const QString left = w->zleft->text(), right = w->zright->text();
-    w->CurrentPage = 2;
-    w->ShowPageTitle();
-    QCOMPARE(w->zleft->text(), left);
-    QCOMPARE(w->zright->text(), right);
-    w->CurrentPage = 167;
-    w->ShowPageTitle();
-    QCOMPARE(w->zright->text(), right);
+    // An even page or one past the book names no spread: the window stays
+    // where it is, titles and all.
+    w->TurnToPage(53);
+    const QString left = part<ClickLabel>(w, "zleft")->text(), right = part<ClickLabel>(w, "zright")->text();
+    QVERIFY(!w->TurnToPage(167));
+    QCOMPARE(w->currentPage(), qint16(53));
+    QCOMPARE(part<ClickLabel>(w, "zleft")->text(), left);
+    QCOMPARE(part<ClickLabel>(w, "zright")->text(), right);
+    QVERIFY(w->TurnToPage(2));
+    expectSpread(1);
 }
 
 void TestOpenBook::keyboardTurnsOnlyWhereAButtonIs()
@@ -245,16 +242,17 @@ void TestOpenBook::keyboardTurnsOnlyWhereAButtonIs()
     expectSpread(3);
     QTest::keyClick(w, Qt::Key_Left);
     expectSpread(1);
-    w->CurrentPage = 165;
-    w->ShowSpread(w->CurrentPage);
+    w->TurnToPage(165);
     QTest::keyClick(w, Qt::Key_Right);
     expectSpread(165);
 }
 
 void TestOpenBook::everythingOnThePageIsReadable()
 {
-    for (QWidget *label : {static_cast<QWidget *>(w->txtleft), static_cast<QWidget *>(w->zright),
-                           static_cast<QWidget *>(w->leftNum), static_cast<QWidget *>(w->lblnext)}) {
+    for (QWidget *label : {static_cast<QWidget *>(part<ClickLabel>(w, "txtleft")),
+                           static_cast<QWidget *>(part<ClickLabel>(w, "zright")),
+                           static_cast<QWidget *>(part<QLabel>(w, "leftNum")),
+                           static_cast<QWidget *>(part<ClickLabel>(w, "lblnext"))}) {
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(label);
         QVERIFY(iface);
         const QString spoken = iface->text(QAccessible::Name) + iface->text(QAccessible::Value);
@@ -267,14 +265,14 @@ void TestOpenBook::closingEndsTheProgram()
     // The event loop must end by itself when the window closes; the
     // guard timer fails the test instead of hanging it.
     bool guardFired = false;
-    QTimer::singleShot(0, w, [this] { w->mnuExit->trigger(); });
+    QTimer::singleShot(0, w, [this] { part<QAction>(w, "mnuExit")->trigger(); });
     QTimer::singleShot(5000, qApp, [&] {
         guardFired = true;
         QCoreApplication::exit(1);
     });
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!guardFired);
-    QVERIFY(!Forms::openBookLoaded());
+    QVERIFY(!TestProgram::loaded("OpenBook"));
 }
 
 QTEST_MAIN(TestOpenBook)

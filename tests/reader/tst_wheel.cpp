@@ -2,7 +2,6 @@
 // an odd distance repeats the last direction, and fine movement adds up
 // to whole notches before anything turns.
 #include "app/Forms.h"
-#include "app/Paths.h"
 #include "reader/ClickLabel.h"
 #include "reader/OpenBook.h"
 #include "reader/Wheel.h"
@@ -28,17 +27,13 @@ class TestWheel : public QObject
                           Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(w, &event);
     }
-    void goTo(int page)
-    {
-        w->CurrentPage = static_cast<qint16>(page);
-        w->ShowSpread(w->CurrentPage);
-    }
+    void goTo(int page) { w->TurnToPage(static_cast<qint16>(page)); }
 
 private Q_SLOTS:
     void init()
     {
         program = std::make_unique<TestProgram>();
-        w = Forms::openBook();
+        w = program->forms->openBook();
     }
     void cleanup() { program.reset(); }
 
@@ -82,43 +77,43 @@ private Q_SLOTS:
     void notchesTurnOneSpreadEach()
     {
         roll(-120);
-        QCOMPARE(w->CurrentPage, qint16(3));
+        QCOMPARE(w->currentPage(), qint16(3));
         roll(120);
-        QCOMPARE(w->CurrentPage, qint16(1));
+        QCOMPARE(w->currentPage(), qint16(1));
         roll(120); // nothing before the first spread
-        QCOMPARE(w->CurrentPage, qint16(1));
+        QCOMPARE(w->currentPage(), qint16(1));
         roll(-360); // three notches in one message: one spread
-        QCOMPARE(w->CurrentPage, qint16(3));
+        QCOMPARE(w->currentPage(), qint16(3));
     }
 
     void lastSpreadOnlyHidesNext()
     {
         goTo(165);
         roll(-120);
-        QCOMPARE(w->CurrentPage, qint16(165));
-        QVERIFY(w->lblnext->isHidden());
-        QVERIFY(!w->lblback->isHidden());
+        QCOMPARE(w->currentPage(), qint16(165));
+        QVERIFY(part<ClickLabel>(w, "lblnext")->isHidden());
+        QVERIFY(!part<ClickLabel>(w, "lblback")->isHidden());
     }
 
     void heldKeyRepeatsTheLastDirection()
     {
         roll(120, Qt::ControlModifier); // first message with a key: same spread again
-        QCOMPARE(w->CurrentPage, qint16(1));
+        QCOMPARE(w->currentPage(), qint16(1));
         roll(-120);
-        QCOMPARE(w->CurrentPage, qint16(3));
+        QCOMPARE(w->currentPage(), qint16(3));
         roll(120, Qt::ControlModifier); // moved away, but Ctrl repeats "forward"
-        QCOMPARE(w->CurrentPage, qint16(5));
+        QCOMPARE(w->currentPage(), qint16(5));
         roll(120, Qt::NoModifier, Qt::LeftButton);
-        QCOMPARE(w->CurrentPage, qint16(7));
+        QCOMPARE(w->currentPage(), qint16(7));
     }
 
     void touchpadRunTurnsOncePerNotch()
     {
         for (int i = 0; i < 12; ++i) // 12 x 20 = two notches' worth
             roll(-20);
-        QCOMPARE(w->CurrentPage, qint16(5));
+        QCOMPARE(w->currentPage(), qint16(5));
         roll(-15);
-        QCOMPARE(w->CurrentPage, qint16(5));
+        QCOMPARE(w->currentPage(), qint16(5));
     }
 };
 

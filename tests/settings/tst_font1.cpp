@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 class TestFont1 : public QObject
@@ -25,8 +26,8 @@ class TestFont1 : public QObject
     void start(const QByteArray &ini = {})
     {
         program->write(QStringLiteral("program.ini"), ini);
-        w = Forms::openBook();
-        d = Forms::font1();
+        w = program->forms->openBook();
+        d = program->forms->font1();
     }
     QString ini() const { return program->path(QStringLiteral("program.ini")); }
     static QColor colourOf(QWidget *label) { return label->palette().color(QPalette::WindowText); }
@@ -43,7 +44,7 @@ private Q_SLOTS:
         QCOMPARE(d->cmbFont[2]->currentText(), QStringLiteral("16"));
         QVERIFY(!d->chkUnderline->isChecked());
         QVERIFY(!d->chkStrikethru->isChecked());
-        QCOMPARE(d->sampleColour(), QColor(0, 128, 0));
+        QCOMPARE(d->sampleColour(), 32768);
         QCOMPARE(d->txtPreview->text(), font1::SampleText);
         QCOMPARE(d->txtPreview->font().family(), QStringLiteral("PresentScript"));
         QVERIFY(!d->cmdFontApply->isEnabled());
@@ -58,11 +59,11 @@ private Q_SLOTS:
         // Apply then keeps the pages' size and never stores an empty one.
         d->cmbFont[1]->setCurrentText(QStringLiteral("Italic"));
         d->cmdFontApply->click();
-        QCOMPARE(w->txtleft->font().pointSizeF(), 11.0);
+        QCOMPARE(part<ClickLabel>(w, "txtleft")->font().pointSizeF(), 11.0);
         QCOMPARE(ReadIniString(QStringLiteral("general"), QStringLiteral("FontSize"), QStringLiteral("none"),
                                ini()),
                  QStringLiteral("11"));
-        QVERIFY(w->txtleft->font().italic());
+        QVERIFY(part<ClickLabel>(w, "txtleft")->font().italic());
     }
 
     void typefaceOutsideTheListIsNeverStoredEmpty()
@@ -73,7 +74,7 @@ private Q_SLOTS:
         d->cmdFontApply->click();
         QCOMPARE(ReadIniString(QStringLiteral("general"), QStringLiteral("Font"), {}, ini()),
                  QStringLiteral("No Such Face At All"));
-        QCOMPARE(w->txtleft->font().pointSizeF(), 18.0);
+        QCOMPARE(part<ClickLabel>(w, "txtleft")->font().pointSizeF(), 18.0);
     }
 
     void choosingATypefaceResetsTheSample()
@@ -91,21 +92,22 @@ private Q_SLOTS:
         start("[FontColor]\r\nForeColor=255\r\n");
         d->chkUnderline->setChecked(true);
         d->cmdFontApply->click();
-        QVERIFY(w->txtleft->font().underline());
-        const QString titleFace = w->zleft->font().family();
+        QVERIFY(part<ClickLabel>(w, "txtleft")->font().underline());
+        const QString titleFace = part<ClickLabel>(w, "zleft")->font().family();
 
         d->cmdFontOriginal->click();
         d->cmdFontApply->click();
-        for (ClickLabel *page : {w->txtleft, w->txtright}) {
+        for (ClickLabel *page : {part<ClickLabel>(w, "txtleft"), part<ClickLabel>(w, "txtright")}) {
             QCOMPARE(page->font().family(), QStringLiteral("Times New Roman"));
             QVERIFY(!page->font().underline() && !page->font().strikeOut());
         }
-        for (ClickLabel *label : {w->txtleft, w->txtright, w->zleft, w->zright}) {
+        for (ClickLabel *label : {part<ClickLabel>(w, "txtleft"), part<ClickLabel>(w, "txtright"),
+                                  part<ClickLabel>(w, "zleft"), part<ClickLabel>(w, "zright")}) {
             QVERIFY(label->font().bold());
             QCOMPARE(label->font().pointSizeF(), 14.0);
             QCOMPARE(colourOf(label), QColor(255, 0, 0));
         }
-        QCOMPARE(w->zleft->font().family(), titleFace);
+        QCOMPARE(part<ClickLabel>(w, "zleft")->font().family(), titleFace);
         QVERIFY(!d->cmdFontApply->isEnabled());
         const QByteArray file = program->read(QStringLiteral("program.ini"));
         QCOMPARE(file, QByteArray("[FontColor]\r\nForeColor=255\r\n[General]\r\nFont=Times New Roman\r\n"
@@ -117,13 +119,13 @@ private Q_SLOTS:
         start();
         program->os->fakePrompts.colourAnswer = std::nullopt;
         d->color->click();
-        QCOMPARE(d->sampleColour(), QColor(Qt::black));
+        QCOMPARE(d->sampleColour(), 0);
         QVERIFY(!d->cmdFontApply->isEnabled());
-        program->os->fakePrompts.colourAnswer = QColor(0, 0, 255);
+        program->os->fakePrompts.colourAnswer = 0xFF0000; // blue
         d->color->click();
         QCOMPARE(program->os->fakePrompts.colourDialogs, 2);
         d->cmdFontApply->click();
-        QCOMPARE(colourOf(w->zright), QColor(0, 0, 255));
+        QCOMPARE(colourOf(part<ClickLabel>(w, "zright")), QColor(0, 0, 255));
         QCOMPARE(ReadIniString(QStringLiteral("FontColor"), QStringLiteral("ForeColor"), {}, ini()),
                  QStringLiteral("16711680"));
     }
@@ -135,21 +137,59 @@ private Q_SLOTS:
         d->cmbFont[1]->setCurrentText(QStringLiteral("Bold Italic"));
         d->cmbFont[2]->setCurrentText(QStringLiteral("12"));
         d->chkStrikethru->setChecked(true);
-        program->os->fakePrompts.colourAnswer = QColor(128, 0, 0);
+        program->os->fakePrompts.colourAnswer = 128; // dark red
         d->color->click();
         d->cmdFontApply->click();
-        QVERIFY(w->txtright->font().strikeOut());
+        QVERIFY(part<ClickLabel>(w, "txtright")->font().strikeOut());
 
-        Forms::unloadAll();
-        w = Forms::openBook();
-        for (ClickLabel *label : {w->txtleft, w->txtright, w->zleft, w->zright}) {
+        program->restart();
+        w = program->forms->openBook();
+        for (ClickLabel *label : {part<ClickLabel>(w, "txtleft"), part<ClickLabel>(w, "txtright"),
+                                  part<ClickLabel>(w, "zleft"), part<ClickLabel>(w, "zright")}) {
             QCOMPARE(label->font().family(), QStringLiteral("Arial"));
             QCOMPARE(label->font().pointSizeF(), 12.0);
             QCOMPARE(colourOf(label), QColor(128, 0, 0));
             QVERIFY(!label->font().italic() && !label->font().strikeOut());
         }
-        QVERIFY(!w->txtleft->font().bold());
-        QVERIFY(w->zleft->font().bold());
+        QVERIFY(!part<ClickLabel>(w, "txtleft")->font().bold());
+        QVERIFY(part<ClickLabel>(w, "zleft")->font().bold());
+    }
+
+    void settingsThatCannotBeKeptAreToldOnce()
+    {
+        start();
+        // A folder where program.ini should be: no write can succeed.
+        QVERIFY(QFile::remove(ini()));
+        QVERIFY(QDir().mkpath(ini()));
+        d->cmbFont[2]->setCurrentText(QStringLiteral("18"));
+        d->chkUnderline->setChecked(true);
+        d->cmdFontApply->click();
+        // The pages take the choice all the same ...
+        QCOMPARE(part<ClickLabel>(w, "txtleft")->font().pointSizeF(), 18.0);
+        // ... and the reader hears once which file failed, and why.
+        QCOMPARE(program->os->fakePrompts.messages.size(), 1);
+        const Asked &told = program->os->fakePrompts.messages.first();
+        QCOMPARE(told.title, QStringLiteral("Error..."));
+        QCOMPARE(told.icon, platform::Icon::Critical);
+        QVERIFY2(told.text.startsWith(QStringLiteral("Не удалось сохранить настройки в файл \"%1\":\r\n")
+                                          .arg(QDir::toNativeSeparators(ini()))),
+                 qPrintable(told.text));
+        QVERIFY(told.text.size() > told.text.indexOf(QStringLiteral("\r\n")) + 2); // a reason follows
+    }
+
+    void dialogWorksWithoutTheReadingWindow()
+    {
+        // Built alone, as a test or another window would: it needs no
+        // reading window and says what it applied through its signal.
+        font1 alone(*program->env);
+        alone.Form_Load(ReadingStyle{});
+        QSignalSpy applied(&alone, &font1::applied);
+        alone.cmbFont[2]->setCurrentText(QStringLiteral("16"));
+        alone.cmdFontApply->click();
+        QCOMPARE(applied.count(), 1);
+        const auto style = applied.first().first().value<ReadingStyle>();
+        QCOMPARE(style.pointSize, std::optional<float>(16.0f));
+        QVERIFY(!TestProgram::loaded("OpenBook"));
     }
 
     void closeKeepsWhatWasAppliedAndWritesNothing()
@@ -158,7 +198,7 @@ private Q_SLOTS:
         d->cmbFont[2]->setCurrentText(QStringLiteral("8"));
         d->Command1->click();
         QCOMPARE(program->read(QStringLiteral("program.ini")), QByteArray());
-        QCOMPARE(w->txtleft->font().pointSizeF(), 14.0);
+        QCOMPARE(part<ClickLabel>(w, "txtleft")->font().pointSizeF(), 14.0);
     }
 };
 

@@ -36,6 +36,7 @@ private Q_SLOTS:
     void writeAddsKeyToExistingSection();
     void writeKeepsLineEndsAndMissingFinalBreak();
     void writeIntoAWindows1251File();
+    void writeGoesToTheFirstOfTwoSections();
     void junkAndHugeFilesAreHarmless();
     void failedWriteIsReported();
 };
@@ -73,9 +74,22 @@ void TestProfile::reads_data()
     QTest::newRow("first duplicate key wins") << QByteArray("[a]\nk=1\nk=2\n") << "a"
                                               << "k"
                                               << "1";
-    QTest::newRow("duplicate section still read") << QByteArray("[a]\nx=1\n[b]\ny=2\n[A]\nk=3\n") << "a"
-                                                  << "k"
-                                                  << "3";
+    QTest::newRow("only the first of two sections counts")
+        << QByteArray("[a]\nx=1\n[b]\ny=2\n[A]\nk=3\n") << "a"
+        << "k"
+        << "dflt";
+    QTest::newRow("quoted value") << QByteArray("[a]\nFont=\"Arial\"\n") << "a"
+                                  << "Font"
+                                  << "Arial";
+    QTest::newRow("quotes keep inner blanks") << QByteArray("[a]\nk=\" x \"\n") << "a"
+                                              << "k"
+                                              << " x ";
+    QTest::newRow("one quote is text") << QByteArray("[a]\nk=\"x\n") << "a"
+                                       << "k"
+                                       << "\"x";
+    QTest::newRow("quotes inside stay") << QByteArray("[a]\nk=a \"b\" c\n") << "a"
+                                        << "k"
+                                        << "a \"b\" c";
     QTest::newRow("key before any section is no one's") << QByteArray("k=0\n[a]\nj=1\n") << "a"
                                                         << "k"
                                                         << "dflt";
@@ -186,6 +200,24 @@ void TestProfile::writeIntoAWindows1251File()
     QVERIFY(profile::writeString(QStringLiteral("Language1"), QStringLiteral("L2"), QStringLiteral("Меню"),
                                  path()));
     QCOMPARE(readBytes(), before + "L2=\xCC\xE5\xED\xFE\r\n");
+
+    // A value the code page cannot hold moves the whole file to UTF-8:
+    // no "?" in the value, and every other line transcoded, not lost.
+    QVERIFY(profile::writeString(QStringLiteral("Interface"), QStringLiteral("language"),
+                                 QStringLiteral("/home/ελένη/language/rus.lng"), path()));
+    QCOMPARE(QString::fromUtf8(readBytes()),
+             QStringLiteral("[Language1]\r\nL1=Русский\r\nL2=Меню\r\n"
+                            "[Interface]\r\nlanguage=/home/ελένη/language/rus.lng\r\n"));
+    QCOMPARE(ReadIniString(QStringLiteral("Language1"), QStringLiteral("L1"), {}, path()),
+             QStringLiteral("Русский"));
+}
+
+void TestProfile::writeGoesToTheFirstOfTwoSections()
+{
+    writeBytes("[a]\nx=1\n[A]\nk=3\n");
+    QVERIFY(profile::writeString(QStringLiteral("a"), QStringLiteral("k"), QStringLiteral("4"), path()));
+    QCOMPARE(readBytes(), QByteArray("[a]\nx=1\nk=4\n[A]\nk=3\n"));
+    QCOMPARE(ReadIniString(QStringLiteral("a"), QStringLiteral("k"), {}, path()), QStringLiteral("4"));
 }
 
 void TestProfile::junkAndHugeFilesAreHarmless()

@@ -21,9 +21,9 @@ class FakePrompts : public platform::Prompts
 public:
     QList<Asked> messages;
     // What the colour dialog answers next: a colour, or nullopt for Cancel.
-    std::optional<QColor> colourAnswer;
+    std::optional<qint32> colourAnswer;
     int colourDialogs = 0;
-    std::optional<QColor> chooseColour() override
+    std::optional<qint32> chooseColour() override
     {
         ++colourDialogs;
         return colourAnswer;

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+// The captions of one language module, read once and handed to every
+// window (each window's retranslate takes what it shows).
+namespace language {
+
+inline constexpr int FirstCaptionKey = 1;
+inline constexpr int LastCaptionKey = 58;
+
+struct Captions
+{
+    // The module the captions came from: the one asked for, or eng.lng of
+    // the program folder when that one was unusable.
+    QString module;
+    QHash<int, QString> text; // caption key n of "Ln" -> caption
+
+    // The caption of key n; a missing or empty key gives an empty caption.
+    QString at(int key) const { return text.value(key); }
+};
+
+// Every caption key of `modulePath`, or of the program folder's eng.lng
+// when that module has no L1. No key-by-key fall-back.
+Captions readCaptions(const QString &modulePath, const QString &programFolder);
+
+} // namespace language

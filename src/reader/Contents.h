@@ -1,8 +1,0 @@
-#pragma once
-
-class OpenBook;
-
-// The contents list of the reading window and the jump to an entry's
-// spread.
-void ShowContentsList(OpenBook &window);
-void GoToContentsEntry(OpenBook &window);

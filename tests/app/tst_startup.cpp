@@ -73,7 +73,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("minor");
         QTest::addColumn<bool>("accepted");
         QTest::newRow("Windows 95") << 4 << 0 << false;
-        QTest::newRow("NT 4.0") << 4 << 0 << false;
+        QTest::newRow("one short of the line") << 3 << 1 << false;
+        QTest::newRow("4.1, just enough") << 4 << 1 << true;
         QTest::newRow("Windows 98") << 4 << 10 << true;
         QTest::newRow("Me") << 4 << 90 << true;
         QTest::newRow("2000, exactly 5") << 5 << 0 << true;

@@ -5,11 +5,13 @@
 #include "reader/ClickLabel.h"
 #include "reader/OpenBook.h"
 #include "settings/font1.h"
+#include "support/Clicks.h"
 #include "support/TestProgram.h"
 
 #include <QAction>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -170,9 +172,13 @@ private Q_SLOTS:
         b->show();
         QListWidgetItem *item = b->lstBMarks->item(0);
         const QPoint at = b->lstBMarks->visualItemRect(item).center();
-        QTest::mouseClick(b->lstBMarks->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(b->lstBMarks->viewport(), Qt::LeftButton, {}, at);
+        QSignalSpy chosen(b, &frmBMarks::pageChosen);
+        doubleClickAt(b->lstBMarks->viewport(), at);
         QCOMPARE(w->currentPage(), qint16(33));
+        QCOMPARE(chosen.count(), 1); // one double-click, one jump
+        b->lstBMarks->setFocus();
+        QTest::keyClick(b->lstBMarks, Qt::Key_Return);
+        QCOMPARE(chosen.count(), 2);
     }
 
     void unwritableFileIsToldAndTheListKept()

@@ -5,9 +5,12 @@
 enum class Command
 {
     Contents,
-    FontDialog,
+    FontDialog,      // modeless, from the menu bar
+    FontDialogModal, // from the context menu
     Find,
-    PoemWindow,
+    PoemWindow,      // modeless, from the menu bar
+    PoemDialogModal, // from the context menu
+    LanguageChooser,
     MailAuthors,
     About,
     SetBookmark,

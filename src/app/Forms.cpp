@@ -145,7 +145,8 @@ void Forms::ApplyLanguage(const QString &modulePath)
     frmFind()->retranslate(captions);
     frmBMarks()->retranslate(captions);
     frmLang()->retranslate(captions);
-    // TODO: rebuild the context menu from the same module once it exists.
+    if (openBook_)
+        openBook_->BuildContextMenu();
 }
 
 void Forms::turnTo(qint16 page)
@@ -167,6 +168,18 @@ void Forms::showModeless(Window *window)
     window->activateWindow();
 }
 
+// A window the reader already has open without modality is brought
+// forward rather than opened a second time over itself.
+template <class Window>
+void Forms::showModal(Window *window)
+{
+    if (window->isVisible()) {
+        showModeless(window);
+        return;
+    }
+    window->exec();
+}
+
 void Forms::run(Command command)
 {
     switch (command) {
@@ -176,6 +189,12 @@ void Forms::run(Command command)
         break;
     case Command::FontDialog:
         showModeless(font1());
+        break;
+    case Command::FontDialogModal:
+        showModal(font1());
+        break;
+    case Command::LanguageChooser:
+        showModal(frmLang());
         break;
     case Command::Find: {
         ::frmFind *find = frmFind();
@@ -193,9 +212,10 @@ void Forms::run(Command command)
         if (openBook_)
             openBook_->mnuExit_Click();
         break;
-    case Command::PoemWindow:  // TODO: the poem window: save, print, word processor
-    case Command::MailAuthors: // TODO: a letter to the authors in the mail program
-    case Command::About:       // TODO: the about box
+    case Command::PoemWindow:      // TODO: the poem window: save, print, word processor
+    case Command::PoemDialogModal: // TODO: the same window, modal
+    case Command::MailAuthors:     // TODO: a letter to the authors in the mail program
+    case Command::About:           // TODO: the about box
         break;
     }
 }

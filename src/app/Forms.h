@@ -59,6 +59,8 @@ private:
     QString spreadEntry() const;
     template <class Window>
     void showModeless(Window *window);
+    template <class Window>
+    void showModal(Window *window);
 
     Environment env_;
     QString modulePath_;

@@ -5,10 +5,12 @@
 
 namespace language {
 
-Captions readCaptions(const QString &modulePath, const QString &programFolder)
+namespace {
+
+Captions readAll(const QString &module)
 {
     Captions captions;
-    captions.module = usableModule(modulePath, programFolder);
+    captions.module = module;
     QStringList keys;
     for (int key = FirstCaptionKey; key <= LastCaptionKey; ++key)
         keys << QStringLiteral("L%1").arg(key);
@@ -16,6 +18,20 @@ Captions readCaptions(const QString &modulePath, const QString &programFolder)
     for (int key = FirstCaptionKey; key <= LastCaptionKey; ++key)
         captions.text.insert(key, values.value(key - FirstCaptionKey));
     return captions;
+}
+
+} // namespace
+
+Captions readCaptions(const QString &modulePath, const QString &programFolder)
+{
+    return readAll(usableModule(modulePath, programFolder));
+}
+
+Captions readMenuCaptions(const QString &modulePath, const QString &programFolder)
+{
+    if (!ReadLanguageString(CaptionSection, QStringLiteral("L18"), QString(), modulePath).isEmpty())
+        return readAll(modulePath);
+    return readAll(languageFolder(programFolder) + QStringLiteral("/eng.lng"));
 }
 
 } // namespace language

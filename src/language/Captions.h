@@ -25,4 +25,9 @@ struct Captions
 // when that module has no L1. No key-by-key fall-back.
 Captions readCaptions(const QString &modulePath, const QString &programFolder);
 
+// The context menu's captions come whole from `modulePath` when it has an
+// L18, and whole from the program folder's eng.lng when it has not: the
+// menu's own test, independent of the windows' test on L1.
+Captions readMenuCaptions(const QString &modulePath, const QString &programFolder);
+
 } // namespace language

@@ -13,6 +13,8 @@
 #include "reader/WheelHook.h"
 #include "settings/Profile.h"
 #include "settings/SettingsKeys.h"
+#include "shell/ContextMenu.h"
+#include "shell/MainWindowProc.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -247,7 +249,70 @@ void OpenBook::Form_Load()
     lblnext->show();
     ShowSpread(CurrentPage);
     fitClientArea();
-    // TODO: hook the context menu here, above the wheel, once it exists.
+    HookMainWindow();
+}
+
+void OpenBook::HookMainWindow()
+{
+    if (proc_)
+        return;
+    menu_ = new ContextMenu(this);
+    connect(menu_, &ContextMenu::commandChosen, this, &OpenBook::contextCommand);
+    proc_ = new MainWindowProc(this);
+    connect(proc_, &MainWindowProc::menuWanted, this, &OpenBook::ShowContextMenu);
+    BuildContextMenu();
+}
+
+void OpenBook::UnhookMainWindow()
+{
+    delete proc_.data();
+    delete menu_.data();
+}
+
+void OpenBook::BuildContextMenu()
+{
+    if (menu_)
+        menu_->BuildContextMenu(language::readMenuCaptions(LanguageModulePath(), env_.programFolder));
+}
+
+void OpenBook::ShowContextMenu(const QPoint &globalPos)
+{
+    if (menu_)
+        menu_->ShowContextMenu(globalPos);
+}
+
+void OpenBook::contextCommand(int id)
+{
+    switch (id) {
+    case ContextMenu::Contents:
+        ShowContentsList();
+        break;
+    case ContextMenu::FontDialog:
+        Q_EMIT commandChosen(Command::FontDialogModal);
+        break;
+    case ContextMenu::Find:
+        Q_EMIT commandChosen(Command::Find);
+        break;
+    case ContextMenu::PoemWindow:
+        Q_EMIT commandChosen(Command::PoemDialogModal);
+        break;
+    case ContextMenu::LanguageChooser:
+        Q_EMIT commandChosen(Command::LanguageChooser);
+        break;
+    case ContextMenu::LanguageInfo:
+        env_.os.prompts().message(QStringLiteral("Языковые модули - файлы с расширением <lng>.\r\n"
+                                                 "В них содержатся метки и текст на разных языках,\r\n"
+                                                 "Вы можете переводить их на любой язык...\r\n"
+                                                 "Приятного Вам чтения."),
+                                  QStringLiteral("От авторов..."), platform::Icon::Information);
+        break;
+    case ContextMenu::Exit:
+        UnhookMainWindow();
+        close();
+        break;
+    default:
+        break;
+    }
 }
 
 void OpenBook::applyReadingStyle(const ReadingStyle &style)
@@ -398,6 +463,7 @@ void OpenBook::closeEvent(QCloseEvent *event)
     if (exiting_)
         return;
     exiting_ = true;
+    UnhookMainWindow();
     QApplication::closeAllWindows();
     QCoreApplication::quit();
 }

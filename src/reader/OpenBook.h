@@ -5,12 +5,15 @@
 #include "settings/ReadingStyle.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class ClickLabel;
 class QAction;
 class QLabel;
 class QListWidget;
 class QMenu;
+class ContextMenu;
+class MainWindowProc;
 namespace language {
 struct Captions;
 }
@@ -61,6 +64,15 @@ public:
     void setLanguageModulePath(const QString &path);
     void retranslate(const language::Captions &captions);
 
+    // The context menu: made at the end of the load (above the wheel hook)
+    // and gone on every way out of the program.
+    void HookMainWindow();
+    void UnhookMainWindow();
+    bool hooked() const { return !proc_.isNull(); }
+    // Rebuilt with fresh captions whenever the language is applied.
+    void BuildContextMenu();
+    void ShowContextMenu(const QPoint &globalPos);
+
     void lblnext_Click();
     void lblback_Click();
     void mnuExit_Click();
@@ -84,9 +96,12 @@ private:
     void buildMenu();
     void buildContents();
     void fitClientArea();
+    void contextCommand(int id);
 
     Environment env_;
     qint16 CurrentPage = 1;
+    QPointer<ContextMenu> menu_;
+    QPointer<MainWindowProc> proc_;
     bool exiting_ = false;
 
     ClickLabel *Picture1 = nullptr;

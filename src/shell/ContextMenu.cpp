@@ -102,7 +102,8 @@ QPixmap ContextMenu::DrawMenuSideBar(qreal dpr) const
         title.initFrom(owner_);
         title.rect = QRect(0, 0, length, BarWidth);
         title.text = owner_->windowTitle();
-        title.titleBarState = Qt::WindowActive;
+        // Styles read the active look from the state bits in this field.
+        title.titleBarState = int(Qt::WindowActive) | int(QStyle::State_Active);
         title.titleBarFlags = Qt::Window | Qt::WindowTitleHint; // no icon, no buttons
         title.subControls = QStyle::SC_TitleBarLabel;
         title.activeSubControls = QStyle::SC_None;
@@ -151,10 +152,12 @@ void ContextMenu::paintEvent(QPaintEvent *event)
     p.drawLine(x, bar.top(), x, bar.bottom());
 }
 
-// A click on the bar closes the menu and chooses nothing.
+// A click on the bar closes the menu and chooses nothing. Only the left
+// button counts: the right button that opened the menu is often released
+// over the bar, right at the pointer.
 void ContextMenu::mousePressEvent(QMouseEvent *event)
 {
-    if (barRect().contains(event->position().toPoint())) {
+    if (event->button() == Qt::LeftButton && barRect().contains(event->position().toPoint())) {
         event->accept();
         return;
     }
@@ -163,7 +166,7 @@ void ContextMenu::mousePressEvent(QMouseEvent *event)
 
 void ContextMenu::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (barRect().contains(event->position().toPoint())) {
+    if (event->button() == Qt::LeftButton && barRect().contains(event->position().toPoint())) {
         event->accept();
         hide();
         return;

@@ -3,6 +3,7 @@
 #include "app/Splash.h"
 #include "bookmarks/frmBMarks.h"
 #include "language/Captions.h"
+#include "language/LanguageModule.h"
 #include "language/frmLang.h"
 #include "reader/OpenBook.h"
 #include "reader/PageNumberText.h"
@@ -139,6 +140,28 @@ void Forms::ApplyLanguage(const QString &modulePath)
     // Read before the first caption is set: creating a dialog below runs
     // its load, which applies the language again, nested in this call.
     const language::Captions captions = language::readCaptions(modulePath, env_.programFolder);
+    if (!captions.usable()) {
+        // Neither the chosen module nor eng.lng can speak: blank menus and
+        // buttons would leave the reader lost, so the windows keep their
+        // built-in captions and the reader hears why, once.
+        // With no module at all the chooser says so, and the program ends.
+        if (!toldNoLanguage_ && !language::scanModules(env_.programFolder).isEmpty()) {
+            toldNoLanguage_ = true;
+            env_.os.prompts().message(
+                QStringLiteral("Языковой модуль не найден или повреждён:\r\n%1\r\n"
+                               "Запасного модуля тоже нет:\r\n%2\r\n\r\n"
+                               "Надписи программы остаются русскими.")
+                    .arg(modulePath, env_.englishModule()),
+                QStringLiteral("Ошибка интерфейса..."), platform::Icon::Warning);
+        }
+        font1();
+        frmFind();
+        frmBMarks();
+        frmLang();
+        if (openBook_)
+            openBook_->BuildContextMenu();
+        return;
+    }
     if (openBook_)
         openBook_->retranslate(captions);
     font1()->retranslate(captions);

@@ -64,6 +64,7 @@ private:
 
     Environment env_;
     QString modulePath_;
+    bool toldNoLanguage_ = false;
     QPointer<book> splash_;
     QPointer<OpenBook> openBook_;
     QPointer<::font1> font1_;

@@ -19,6 +19,9 @@ struct Captions
 
     // The caption of key n; a missing or empty key gives an empty caption.
     QString at(int key) const { return text.value(key); }
+    // A module is usable when its L1 is filled; without one the windows
+    // keep the captions they were built with.
+    bool usable() const { return !at(1).isEmpty(); }
 };
 
 // Every caption key of `modulePath`, or of the program folder's eng.lng

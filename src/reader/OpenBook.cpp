@@ -271,8 +271,21 @@ void OpenBook::UnhookMainWindow()
 
 void OpenBook::BuildContextMenu()
 {
-    if (menu_)
-        menu_->BuildContextMenu(language::readMenuCaptions(LanguageModulePath(), env_.programFolder));
+    if (!menu_)
+        return;
+    language::Captions captions = language::readMenuCaptions(LanguageModulePath(), env_.programFolder);
+    // With no module to speak at all, the menu speaks as the windows do
+    // before any language is applied.
+    if (captions.at(18).isEmpty())
+        captions.text = {{18, QStringLiteral("Язык")},
+                         {3, QStringLiteral("Оглавление")},
+                         {8, QStringLiteral("Шрифт")},
+                         {5, QStringLiteral("Поиск...")},
+                         {6, QStringLiteral("Сохранение и печать...")},
+                         {11, QStringLiteral("Выход")},
+                         {48, QStringLiteral("Выбрать язык...")},
+                         {49, QStringLiteral("О языковых модулях...")}};
+    menu_->BuildContextMenu(captions);
 }
 
 void OpenBook::ShowContextMenu(const QPoint &globalPos)

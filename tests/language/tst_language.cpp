@@ -221,15 +221,23 @@ private Q_SLOTS:
         QCOMPARE(w->LanguageModulePath(), QStringLiteral("/old/place/language/rus.lng"));
     }
 
-    void noEnglishEitherLeavesEveryCaptionEmpty()
+    void noEnglishEitherKeepsTheBuiltInCaptionsAndSaysWhy()
     {
         QFile::remove(program->path(QStringLiteral("language/eng.lng")));
         program->write(QStringLiteral("language/x.lng"), "[general]\r\nlang=X\r\n");
         OpenBook *w = startWith(QStringLiteral("x.lng"));
-        QCOMPARE(part<QAction>(w, "ogl")->text(), QString());
-        QCOMPARE(part<QMenu>(w, "mnu")->title(), QString());
-        QCOMPARE(program->forms->font1()->windowTitle(), QString());
-        QVERIFY(program->os->fakePrompts.messages.isEmpty());
+        // Blank menus would leave the reader nothing to click.
+        QCOMPARE(part<QAction>(w, "ogl")->text(), QStringLiteral("Оглавление"));
+        QCOMPARE(part<QMenu>(w, "mnu")->title(), QStringLiteral("Меню"));
+        QCOMPARE(program->forms->font1()->windowTitle(), QStringLiteral("Шрифт и цвет"));
+        // The dialogs still come into being at start, in their order.
+        QCOMPARE(program->loadOrder, (QStringList{QStringLiteral("OpenBook"), QStringLiteral("font1"),
+                                                  QStringLiteral("frmFind"), QStringLiteral("frmBMarks"),
+                                                  QStringLiteral("frmLang")}));
+        // Told once, however often the language is applied.
+        QCOMPARE(program->os->fakePrompts.messages.size(), 1);
+        QCOMPARE(program->os->fakePrompts.messages[0].title, QStringLiteral("Ошибка интерфейса..."));
+        QVERIFY(program->os->fakePrompts.messages[0].text.contains(QStringLiteral("x.lng")));
     }
 
     void windows1251ModuleReads()

@@ -147,12 +147,11 @@ void Forms::ApplyLanguage(const QString &modulePath)
         // With no module at all the chooser says so, and the program ends.
         if (!toldNoLanguage_ && !language::scanModules(env_.programFolder).isEmpty()) {
             toldNoLanguage_ = true;
-            env_.os.prompts().message(
-                QStringLiteral("Языковой модуль не найден или повреждён:\r\n%1\r\n"
-                               "Запасного модуля тоже нет:\r\n%2\r\n\r\n"
-                               "Надписи программы остаются русскими.")
-                    .arg(modulePath, env_.englishModule()),
-                QStringLiteral("Ошибка интерфейса..."), platform::Icon::Warning);
+            env_.os.prompts().message(QStringLiteral("Языковой модуль не найден или повреждён:\r\n%1\r\n"
+                                                     "Запасного модуля тоже нет:\r\n%2\r\n\r\n"
+                                                     "Надписи программы остаются русскими.")
+                                          .arg(modulePath, env_.englishModule()),
+                                      QStringLiteral("Ошибка интерфейса..."), platform::Icon::Warning);
         }
         font1();
         frmFind();

@@ -9,6 +9,7 @@
 #include "reader/PageNumberText.h"
 #include "search/frmFind.h"
 #include "settings/font1.h"
+#include "shell/AboutBox.h"
 #include "shell/MailLink.h"
 
 #include <QLineEdit>
@@ -238,9 +239,11 @@ void Forms::run(Command command)
     case Command::MailAuthors:
         mail::mmail_Click(env_.os);
         break;
+    case Command::About:
+        about_Click(env_, openBook_);
+        break;
     case Command::PoemWindow:      // TODO: the poem window: save, print, word processor
     case Command::PoemDialogModal: // TODO: the same window, modal
-    case Command::About:           // TODO: the about box
         break;
     }
 }

@@ -12,6 +12,7 @@
 #include "settings/Profile.h"
 #include "settings/SettingsKeys.h"
 #include "settings/font1.h"
+#include "shell/AboutBox.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -82,6 +83,10 @@ int main(int argc, char *argv[])
         save(marks, QStringLiteral("%1/bookmarks-%2.png").arg(out, tag));
         forms.frmLang()->lfff->setCurrentRow(0);
         save(forms.frmLang(), QStringLiteral("%1/language-%2.png").arg(out, tag));
+        AboutBox about(env);
+        describeTheBook(about, reader);
+        about.fill();
+        save(&about, QStringLiteral("%1/about-%2.png").arg(out, tag));
     }
     return 0;
 }

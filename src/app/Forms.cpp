@@ -9,6 +9,8 @@
 #include "reader/PageNumberText.h"
 #include "search/frmFind.h"
 #include "settings/font1.h"
+#include "shell/AboutBox.h"
+#include "shell/MailLink.h"
 
 #include <QLineEdit>
 
@@ -234,10 +236,14 @@ void Forms::run(Command command)
         if (openBook_)
             openBook_->mnuExit_Click();
         break;
+    case Command::MailAuthors:
+        mail::mmail_Click(env_.os);
+        break;
+    case Command::About:
+        about_Click(env_, openBook_);
+        break;
     case Command::PoemWindow:      // TODO: the poem window: save, print, word processor
     case Command::PoemDialogModal: // TODO: the same window, modal
-    case Command::MailAuthors:     // TODO: a letter to the authors in the mail program
-    case Command::About:           // TODO: the about box
         break;
     }
 }

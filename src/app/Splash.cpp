@@ -5,6 +5,7 @@
 #include "app/Resources.h"
 #include "common/Twips.h"
 #include "reader/ClickLabel.h"
+#include "shell/Tips.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -42,7 +43,11 @@ book::book(const Environment &env, QWidget *parent)
 
 bool book::Form_Load()
 {
-    // TODO: a balloon tip over the picture saying how to open the book.
+    InitTipControls(ICC_BAR_CLASSES);
+    AddTip(CreateTipWindow(this, true), Pic,
+           QStringLiteral(KV_PRODUCT_NAME "\r\nКликните левой кнопкой мыши,\r\n"
+                                          "или нажмите ESC для продолжения..."),
+           BookTipLook);
     FadeWindow(this, 10);
     trmLoad->start();
 
@@ -72,6 +77,7 @@ void book::trmLoad_Timer()
 
 void book::Pic_Click()
 {
+    DestroyTipWindows();
     trmLoad->stop();
     Q_EMIT opened();
 }

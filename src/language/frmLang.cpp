@@ -7,6 +7,7 @@
 #include "output/SaveText.h"
 #include "settings/Profile.h"
 #include "settings/SettingsKeys.h"
+#include "shell/Tips.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -47,6 +48,30 @@ frmLang::frmLang(const Environment &env, QWidget *parent)
     centreOnScreen(this);
 }
 
+// The chooser is unloaded whenever it closes, and takes every tip with it.
+frmLang::~frmLang()
+{
+    DestroyTipWindows();
+}
+
+void frmLang::prepareTip()
+{
+    InitTipControls(ICC_BAR_CLASSES);
+    tip_ = CreateTipWindow(this, true);
+    AddTip(tip_, lfff,
+           QStringLiteral("Арвий Квиллборн\r\nВыберите язык интерфейса,\r\nи нажмите <Применить>..."),
+           BookTipLook);
+}
+
+// Another window may have destroyed every tip while this one stayed
+// loaded; the reader opening it now still gets the help.
+void frmLang::showEvent(QShowEvent *event)
+{
+    if (!tip_)
+        prepareTip();
+    QDialog::showEvent(event);
+}
+
 void frmLang::retranslate(const language::Captions &c)
 {
     cmdApply->setText(c.at(35));
@@ -56,7 +81,7 @@ void frmLang::retranslate(const language::Captions &c)
 
 bool frmLang::Form_Load()
 {
-    // TODO: a balloon tip on the list saying how to choose a language.
+    prepareTip();
     const QString program = env_.programFolder;
     const QList<language::ModuleFile> modules = language::scanModules(program);
     if (modules.isEmpty()) {

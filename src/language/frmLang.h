@@ -3,11 +3,13 @@
 #include "app/Environment.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <QStringList>
 
 class QLabel;
 class QListWidget;
 class QPushButton;
+class BalloonTip;
 namespace language {
 struct Captions;
 }
@@ -22,6 +24,7 @@ class frmLang final : public QDialog
 
 public:
     explicit frmLang(const Environment &env, QWidget *parent = nullptr);
+    ~frmLang() override;
     void retranslate(const language::Captions &captions);
 
     // False when the folder holds no module: the warning was shown and the
@@ -44,6 +47,12 @@ Q_SIGNALS:
     // already in program.ini, or the reader was told why not).
     void moduleChosen(const QString &modulePath);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void prepareTip();
+
     Environment env_;
+    QPointer<BalloonTip> tip_;
 };

@@ -10,6 +10,7 @@
 #include "reader/PageStore.h"
 #include "search/PageSearch.h"
 #include "settings/Profile.h"
+#include "shell/Tips.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -55,7 +56,6 @@ frmFind::frmFind(const Environment &env, QWidget *parent)
     // Enter must not reach the default button and search again.
     auto *choice = new ListChoice(lstFound, ListChoice::Mouse::DoubleClick);
     connect(choice, &ListChoice::chosen, this, &frmFind::lstFound_DblClick);
-    // TODO: a balloon tip over the result list saying how to use it.
 
     frStat = new QGroupBox(this);
     frStat->setObjectName(QStringLiteral("frStat"));
@@ -108,9 +108,33 @@ frmFind::frmFind(const Environment &env, QWidget *parent)
     centreOnScreen(this);
 }
 
+frmFind::~frmFind()
+{
+    DestroyTipWindows();
+}
+
 void frmFind::Form_Load()
 {
+    prepareTip();
     lstFound->clear();
+}
+
+void frmFind::prepareTip()
+{
+    InitTipControls(ICC_BAR_CLASSES);
+    tip_ = CreateTipWindow(this, true);
+    AddTip(tip_, lstFound,
+           QStringLiteral("Арвий Квиллборн\r\nВведите слово или фразу для поиска,\r\nи нажмите <Найти>..."),
+           BookTipLook);
+}
+
+// Another window may have destroyed every tip while this one stayed
+// loaded; the reader opening it now still gets the help.
+void frmFind::showEvent(QShowEvent *event)
+{
+    if (!tip_)
+        prepareTip();
+    QDialog::showEvent(event);
 }
 
 void frmFind::retranslate(const language::Captions &c)

@@ -3,6 +3,7 @@
 #include "app/Environment.h"
 
 #include <QDialog>
+#include <QPointer>
 
 class QCheckBox;
 class QGroupBox;
@@ -11,6 +12,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QTextEdit;
+class BalloonTip;
 namespace language {
 struct Captions;
 }
@@ -24,6 +26,7 @@ class frmFind final : public QDialog
 
 public:
     explicit frmFind(const Environment &env, QWidget *parent = nullptr);
+    ~frmFind() override;
 
     void Form_Load();
     void retranslate(const language::Captions &captions);
@@ -49,12 +52,18 @@ public:
 Q_SIGNALS:
     void pageChosen(qint16 page);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void prepareTip();
+
     Environment env_;
     QString captionModule_; // the module the captions came from
     QString query_;
     qint16 count_ = 0;
     QString collected_;
+    QPointer<BalloonTip> tip_;
 };
 
 // The empty-query message follows the interface: Russian for a module in

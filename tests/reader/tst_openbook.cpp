@@ -264,12 +264,17 @@ void TestOpenBook::closingEndsTheProgram()
 {
     // The event loop must end by itself when the window closes; the
     // guard timer fails the test instead of hanging it.
+    // The guard dies with this function: once the loop has ended it must
+    // not fire into a later test.
     bool guardFired = false;
     QTimer::singleShot(0, w, [this] { part<QAction>(w, "mnuExit")->trigger(); });
-    QTimer::singleShot(5000, qApp, [&] {
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, this, [&] {
         guardFired = true;
         QCoreApplication::exit(1);
     });
+    guard.start(5000);
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!guardFired);
     QVERIFY(!TestProgram::loaded("OpenBook"));

@@ -6,6 +6,8 @@
 #include "app/Resources.h"
 #include "bookmarks/frmBMarks.h"
 #include "language/frmLang.h"
+#include "output/Dialog.h"
+#include "output/PoemOutput.h"
 #include "platform/LinuxPlatform.h"
 #include "reader/OpenBook.h"
 #include "search/frmFind.h"
@@ -19,6 +21,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
 #include <QTemporaryDir>
 
 namespace {
@@ -87,6 +90,16 @@ int main(int argc, char *argv[])
         describeTheBook(about, reader);
         about.fill();
         save(&about, QStringLiteral("%1/about-%2.png").arg(out, tag));
+        Dialog *poem = forms.Dialog();
+        poem->lstOgl->setCurrentRow(74);
+        save(poem, QStringLiteral("%1/poem-window-%2.png").arg(out, tag));
+        // The printed page as the print dialog's PDF file would hold it;
+        // pdftoppm turns it into a picture.
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QStringLiteral("%1/poem-print-%2.pdf").arg(out, tag));
+        if (!output::printPoem(printer, poem->text(), output::printFont(reader->readingStyle())))
+            qWarning("the poem could not be printed");
     }
     return 0;
 }

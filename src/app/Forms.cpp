@@ -5,6 +5,7 @@
 #include "language/Captions.h"
 #include "language/LanguageModule.h"
 #include "language/frmLang.h"
+#include "output/Dialog.h"
 #include "reader/OpenBook.h"
 #include "reader/PageNumberText.h"
 #include "search/frmFind.h"
@@ -23,6 +24,7 @@ Forms::Forms(const Environment &env, QObject *parent)
 
 Forms::~Forms()
 {
+    delete dialog_.data();
     delete frmLang_.data();
     delete frmBMarks_.data();
     delete frmFind_.data();
@@ -137,6 +139,19 @@ OpenBook *Forms::openBook()
     });
 }
 
+::Dialog *Forms::Dialog()
+{
+    return create(dialog_, [this](::Dialog *w) {
+        w->setReadingStyleSource([this] { return openBook_ ? openBook_->readingStyle() : ReadingStyle{}; });
+        w->Form_Load();
+    });
+}
+
+void Forms::ShowPoemDialog()
+{
+    showModal(Dialog());
+}
+
 void Forms::ApplyLanguage(const QString &modulePath)
 {
     // Read before the first caption is set: creating a dialog below runs
@@ -242,8 +257,11 @@ void Forms::run(Command command)
     case Command::About:
         about_Click(env_, openBook_);
         break;
-    case Command::PoemWindow:      // TODO: the poem window: save, print, word processor
-    case Command::PoemDialogModal: // TODO: the same window, modal
+    case Command::PoemWindow:
+        showModeless(Dialog());
+        break;
+    case Command::PoemDialogModal:
+        ShowPoemDialog();
         break;
     }
 }

@@ -12,6 +12,7 @@ class font1;
 class frmLang;
 class frmFind;
 class frmBMarks;
+class Dialog;
 class QWidget;
 
 // The one place that knows every window. It creates each on first use,
@@ -35,6 +36,12 @@ public:
     ::frmFind *frmFind();
     ::frmBMarks *frmBMarks();
     ::frmLang *frmLang();
+    ::Dialog *Dialog();
+
+    // The poem window, modal: the caller waits until it is closed. When
+    // the menu bar already has it open without modality, that window is
+    // brought forward instead of a second one.
+    void ShowPoemDialog();
 
     // Sets every caption that follows the interface language from the
     // module at `modulePath` (or eng.lng when it is unusable), in the
@@ -71,4 +78,5 @@ private:
     QPointer<::frmFind> frmFind_;
     QPointer<::frmBMarks> frmBMarks_;
     QPointer<::frmLang> frmLang_;
+    QPointer<::Dialog> dialog_;
 };

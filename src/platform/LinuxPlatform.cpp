@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -57,7 +59,9 @@ std::optional<qint32> QtPrompts::chooseColour()
 
 std::optional<QString> QtPrompts::saveFileName(const QString &title, const QString &suggestedName)
 {
-    QFileDialog dialog(nullptr, title, suggestedName,
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    // "*.*" would hide every file without a dot here, so "all files" means "*".
+    QFileDialog dialog(nullptr, title, documents.filePath(suggestedName),
                        QStringLiteral("Текстовые файлы (*.txt);;Все файлы (*)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -65,6 +69,14 @@ std::optional<QString> QtPrompts::saveFileName(const QString &title, const QStri
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first();
+}
+
+bool QtPrompts::choosePrinter(QPrinter &printer)
+{
+    QPrintDialog dialog(&printer);
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
+                      QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintShowPageSize);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 LinuxPlatform::LinuxPlatform() = default;
@@ -126,6 +138,11 @@ QString LinuxPlatform::fontsFolder()
     const QString folder = windowsFolder() + QStringLiteral("/fonts");
     QDir().mkpath(folder);
     return folder;
+}
+
+QString LinuxPlatform::temporaryFolder()
+{
+    return QDir::tempPath();
 }
 
 void LinuxPlatform::openWithShell(const QString &pathOrUrl)

@@ -14,6 +14,7 @@ public:
     void message(const QString &text, const QString &title, Icon icon) override;
     std::optional<qint32> chooseColour() override;
     std::optional<QString> saveFileName(const QString &title, const QString &suggestedName) override;
+    bool choosePrinter(QPrinter &printer) override;
 };
 
 // The services on Linux: uname for the version, X11 (xcb) for other
@@ -34,6 +35,7 @@ public:
     QString windowsFolder() override;
     QString systemFolder() override;
     QString fontsFolder() override;
+    QString temporaryFolder() override;
     void openWithShell(const QString &pathOrUrl) override;
     bool anotherInstanceRunning() override;
     Prompts &prompts() override { return prompts_; }

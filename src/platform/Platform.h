@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <optional>
 
+// Filled in by the print dialog; only the platform and window layers use
+// one, so the logic layer needs no more than the name.
+class QPrinter;
+
 // The only door to the operating system. Everything above this layer asks
 // a Platform for what it needs, so tests can stand in for the system and a
 // test never blocks on a modal box or opens a file manager.
@@ -46,8 +50,13 @@ public:
     // 65536 blue, or nullopt when it was cancelled.
     virtual std::optional<qint32> chooseColour() = 0;
     // The save dialog for a text file; it asks before replacing a file.
-    // nullopt when it was cancelled.
+    // A suggested name without a folder opens in the user's documents
+    // folder. nullopt when it was cancelled.
     virtual std::optional<QString> saveFileName(const QString &title, const QString &suggestedName) = 0;
+    // The print dialog for `printer`: true when the reader confirmed, and
+    // the printer then prints where, how often and which pages the reader
+    // chose (a PDF file among them).
+    virtual bool choosePrinter(QPrinter &printer) = 0;
 };
 
 class Platform
@@ -72,6 +81,9 @@ public:
     virtual QString windowsFolder() = 0; // the user's data home
     virtual QString systemFolder() = 0;  // a support folder under it
     virtual QString fontsFolder() = 0;   // where the user's fonts live
+    // Where files handed to other programs are put; they stay there after
+    // this program ends, since the other program may still have them open.
+    virtual QString temporaryFolder() = 0;
 
     virtual void openWithShell(const QString &pathOrUrl) = 0;
 

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QStringList>
 
+#include <functional>
+
 struct Asked
 {
     QString text;
@@ -30,11 +32,23 @@ public:
     }
     // What the save dialog answers next: a path, or nullopt for Cancel.
     std::optional<QString> saveAnswer;
-    QStringList saveDialogs; // the titles it was opened with
-    std::optional<QString> saveFileName(const QString &title, const QString &) override
+    QStringList saveDialogs;     // the titles it was opened with
+    QStringList saveSuggestions; // the names it suggested
+    std::optional<QString> saveFileName(const QString &title, const QString &suggestedName) override
     {
         saveDialogs << title;
+        saveSuggestions << suggestedName;
         return saveAnswer;
+    }
+    // How the print dialog answers: it sets up the printer as the reader
+    // would (a PDF file, say) and says yes, or says no for Cancel. Unset,
+    // it is cancelled.
+    std::function<bool(QPrinter &)> printAnswer;
+    int printDialogs = 0;
+    bool choosePrinter(QPrinter &printer) override
+    {
+        ++printDialogs;
+        return printAnswer && printAnswer(printer);
     }
     void message(const QString &text, const QString &title, platform::Icon icon) override
     {
@@ -79,6 +93,7 @@ public:
     QString windowsFolder() override { return folder(QStringLiteral("windows")); }
     QString systemFolder() override { return folder(QStringLiteral("windows/system")); }
     QString fontsFolder() override { return folder(QStringLiteral("windows/fonts")); }
+    QString temporaryFolder() override { return folder(QStringLiteral("temp")); }
     void openWithShell(const QString &pathOrUrl) override { log << QStringLiteral("open ") + rel(pathOrUrl); }
     bool anotherInstanceRunning() override { return otherCopy; }
     platform::Prompts &prompts() override { return fakePrompts; }

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "common/Result.h"
+#include "settings/ReadingStyle.h"
+
+#include <QFont>
+#include <QString>
+
+class QPrinter;
+
+// The poem on paper and in a word processor's file.
+namespace output {
+
+// The reading face one step up for paper: the page typeface and its
+// style, 5 points larger. A style that leaves a part open takes the book's
+// own look for it.
+QFont printFont(const ReadingStyle &style);
+
+// Prints `text` (CR LF line breaks) in `font` on `printer` as the print
+// dialog set it up, followed by two lines holding one space. Long lines
+// wrap and the text runs on to further pages. Fails when the printer
+// could not take the job.
+Result printPoem(QPrinter &printer, const QString &text, const QFont &font);
+
+// Writes `text` and then one paragraph mark as an OpenDocument text file,
+// every paragraph in 16-point type, as a word processor shows a document
+// it was handed for editing.
+Result writePoemDocument(const QString &path, const QString &text);
+
+} // namespace output

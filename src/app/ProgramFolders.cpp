@@ -1,0 +1,45 @@
+#include "app/ProgramFolders.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace programfolders {
+
+ProgramFolders decide(const QString &binaryFolder, const QString &userFolder, const FolderChecks &checks)
+{
+    ProgramFolders folders;
+    const QString installed = QDir::cleanPath(binaryFolder + QLatin1Char('/') + InstalledLayout);
+    folders.shipped = checks.holdsShippedFiles(installed) ? installed : QDir::cleanPath(binaryFolder);
+    // Without a user folder (no home at all) the shipped folder is still
+    // the best place to try: the program then behaves as it always did.
+    folders.own = checks.writable(folders.shipped) || userFolder.isEmpty() ? folders.shipped
+                                                                           : QDir::cleanPath(userFolder);
+    return folders;
+}
+
+FolderChecks realChecks()
+{
+    FolderChecks checks;
+    // The typeface is the one shipped file every start needs.
+    checks.holdsShippedFiles = [](const QString &folder) {
+        return QFileInfo::exists(folder + QStringLiteral("/ps_____r.ttf"));
+    };
+    // Permission bits do not tell the whole truth: a read-only mount, an
+    // immutable folder or an ACL refuse what the bits allow. A file made
+    // and removed at once does.
+    checks.writable = [](const QString &folder) {
+        QTemporaryFile probe(folder + QStringLiteral("/.kvillborn-write-test-XXXXXX"));
+        return probe.open();
+    };
+    return checks;
+}
+
+QString userFolder()
+{
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return data.isEmpty() ? QString() : data + QStringLiteral("/kvillborn");
+}
+
+} // namespace programfolders

@@ -23,6 +23,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral(KV_PRODUCT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(KV_VERSION));
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.kvillborn.Book"));
     QApplication::setWindowIcon(resources::programIcon());
 
     // Installed under a prefix the reader cannot write to, the reader's

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Installs the book to a prefix, moves the prefix, and starts the moved
+# copy as a reader for whom it is read-only: the book must open, and what
+# the program writes must land in the reader's data folder, the shipped
+# files untouched. Then the same copy, writable, keeps its own files again.
+# Usage: installed-moved.sh BUILD_DIR
+set -euo pipefail
+build=$1
+. "$(dirname "$0")/session.sh"
+
+cmake --install "$build" --prefix "$KV_WORK/first" >/dev/null
+mv "$KV_WORK/first" "$KV_WORK/moved"
+prefix=$KV_WORK/moved
+shipped=$prefix/share/kvillborn
+
+# The installed tree is whole: the menu entry, its icon and the software
+# centre entry agree with one another.
+appstreamcli validate-tree --no-net "$prefix" >"$KV_WORK/tree.log" 2>&1 ||
+    kv_fail "the installed tree does not validate: $(cat "$KV_WORK/tree.log")"
+for size in 16 24 32 48 64 128 256; do
+    [[ -f $prefix/share/icons/hicolor/${size}x$size/apps/org.kvillborn.Book.png ]] || kv_fail "no ${size}px icon"
+done
+
+# Defaults laid beside the shipped files by whoever installed the book.
+printf '[General]\r\nFontSize=14\r\n' >"$shipped/program.ini"
+chmod -R go-w "$prefix"
+chmod -R a+rX "$prefix"
+# Without root the owner's own write bits go too; root instead starts the
+# program as an unprivileged reader.
+[[ $(id -u) -ne 0 ]] && chmod -R a-w "$prefix"
+before=$(cd "$prefix" && find . -printf '%p %s %m\n' | sort)
+
+kv_start_xvfb
+home=$(kv_reader_home)
+kv_start_as_reader "$home" "$prefix/bin/kvillborn"
+kv_open_book
+kv_stop "$KV_PID"
+
+own=$home/.local/share/kvillborn
+after=$(cd "$prefix" && find . -printf '%p %s %m\n' | sort)
+[[ $before == "$after" ]] || kv_fail "the read-only install was changed: $(diff <(echo "$before") <(echo "$after"))"
+cmp -s "$shipped/program.ini" "$own/program.ini" ||
+    kv_fail "the shipped settings were not taken into the reader's folder"
+for module in eng rus tl fr de 5 bel; do
+    cmp -s "$shipped/$module.lng" "$own/language/$module.lng" ||
+        kv_fail "language module $module.lng is missing from $own/language"
+done
+
+# The same copy made writable: the program folder is the program's again,
+# and the reader's data folder is left alone.
+[[ $(id -u) -ne 0 ]] && chmod -R u+w "$prefix"
+rm -rf "$own"
+home=$(kv_reader_home)
+[[ $(id -u) -eq 0 ]] && chown -R nobody:nogroup "$shipped"
+kv_start_as_reader "$home" "$prefix/bin/kvillborn"
+kv_open_book
+kv_stop "$KV_PID"
+[[ -f $shipped/language/eng.lng ]] || kv_fail "a writable install did not keep its own language folder"
+# (The support folder of the start-up is the same folder, so it may exist.)
+[[ ! -e $own/language && ! -e $own/program.ini ]] ||
+    kv_fail "a writable install wrote into the reader's folder: $(ls -R "$own")"
+echo "moved install opens the book; read-only it writes only to the reader's folder"

@@ -22,7 +22,7 @@ for size in 16 24 32 48 64 128 256; do
 done
 
 # Defaults laid beside the shipped files by whoever installed the book.
-printf '[General]\r\nFontSize=14\r\n' >"$shipped/program.ini"
+printf '[General]\r\nFontSize=12\r\n' >"$shipped/program.ini"
 chmod -R go-w "$prefix"
 chmod -R a+rX "$prefix"
 # Without root the owner's own write bits go too; root instead starts the
@@ -32,15 +32,17 @@ before=$(cd "$prefix" && find . -printf '%p %s %m\n' | sort)
 
 kv_start_xvfb
 home=$(kv_reader_home)
+own=$home/.local/share/kvillborn
 kv_start_as_reader "$home" "$prefix/bin/kvillborn"
 kv_open_book
+# Before the reader changes anything, the shipped defaults are theirs.
+kv_poll 100 cmp -s "$shipped/program.ini" "$own/program.ini" ||
+    kv_fail "the shipped settings were not taken into the reader's folder"
+kv_bookmark_and_font "$home" "$own"
 kv_stop "$KV_PID"
 
-own=$home/.local/share/kvillborn
 after=$(cd "$prefix" && find . -printf '%p %s %m\n' | sort)
 [[ $before == "$after" ]] || kv_fail "the read-only install was changed: $(diff <(echo "$before") <(echo "$after"))"
-cmp -s "$shipped/program.ini" "$own/program.ini" ||
-    kv_fail "the shipped settings were not taken into the reader's folder"
 for module in eng rus tl fr de 5 bel; do
     cmp -s "$shipped/$module.lng" "$own/language/$module.lng" ||
         kv_fail "language module $module.lng is missing from $own/language"
@@ -54,9 +56,10 @@ home=$(kv_reader_home)
 [[ $(id -u) -eq 0 ]] && chown -R nobody:nogroup "$shipped"
 kv_start_as_reader "$home" "$prefix/bin/kvillborn"
 kv_open_book
+kv_bookmark_and_font "$home" "$shipped"
 kv_stop "$KV_PID"
 [[ -f $shipped/language/eng.lng ]] || kv_fail "a writable install did not keep its own language folder"
 # (The support folder of the start-up is the same folder, so it may exist.)
 [[ ! -e $own/language && ! -e $own/program.ini ]] ||
     kv_fail "a writable install wrote into the reader's folder: $(ls -R "$own")"
-echo "moved install opens the book; read-only it writes only to the reader's folder"
+echo "a moved install opens the book and keeps bookmarks and settings, read-only or not"

@@ -81,13 +81,15 @@ kv_stop() {
 # The id of a shown top-level window of the book whose kind is $1 (SPLASH
 # or NORMAL, the first kind the window names).
 kv_window() {
-    local id
-    for id in $(LC_ALL=C.UTF-8 xwininfo -root -tree | grep -F "\"$KV_TITLE\": (\"kvillborn\"" | awk '{print $1}'); do
-        LC_ALL=C xwininfo -id "$id" | grep -q 'Map State: IsViewable' || continue
-        LC_ALL=C xprop -id "$id" _NET_WM_WINDOW_TYPE | grep -q "= _NET_WM_WINDOW_TYPE_$1\b" || continue
+    local shown id kind title type
+    shown=$(kv_shown)
+    while read -r id kind title; do
+        [[ $title == "$KV_TITLE" ]] || continue
+        type=$(LC_ALL=C xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null) || continue
+        [[ $type == *"= _NET_WM_WINDOW_TYPE_$1" || $type == *"= _NET_WM_WINDOW_TYPE_$1,"* ]] || continue
         echo "$id"
         return 0
-    done
+    done <<<"$shown"
     return 1
 }
 
@@ -100,4 +102,73 @@ kv_open_book() {
     kv_poll 300 kv_window NORMAL || kv_fail "the cover did not open the book"
     kv_gone "$KV_PID" && kv_fail "the program ended"
     return 0
+}
+
+# Prints the book's shown top-level windows, one per line: the id, "popup"
+# or "window", and the title, e.g. "0x200014 window Font and colour".
+# (Output is read whole before it is searched: a grep that stops at the
+# first match would break the pipe under pipefail.)
+kv_shown() {
+    local tree line id title info
+    tree=$(LC_ALL=C.UTF-8 xwininfo -root -tree) || return 1
+    while read -r line; do
+        [[ $line == *': ("kvillborn"'* ]] || continue
+        id=${line%% *}
+        title=${line#*\"}
+        title=${title%%\": (*}
+        info=$(LC_ALL=C xwininfo -id "$id" 2>/dev/null) || continue
+        [[ $info == *'Map State: IsViewable'* ]] || continue
+        if [[ $info == *'Override Redirect State: yes'* ]]; then
+            echo "$id popup $title"
+        else
+            echo "$id window $title"
+        fi
+    done <<<"$tree"
+}
+kv_popup() { [[ $(kv_shown) == *' popup '* ]]; }
+kv_dialog() {
+    local shown id kind title
+    shown=$(kv_shown)
+    while read -r id kind title; do
+        [[ $kind == window && $title != "$KV_TITLE" ]] && echo "$id" && return 0
+    done <<<"$shown"
+    return 1
+}
+
+# Opens a menu of the reading window from the keyboard ($@: the keys after
+# Alt, the last one opening the menu), then presses the keys of
+# $KV_MENU_THEN in the open menu.
+kv_menu() {
+    local book attempt
+    # A window that has just been given the focus may not be active yet
+    # when the first keys arrive; Escape clears whatever they started.
+    for attempt in 1 2 3 4 5; do
+        book=$(kv_window NORMAL) || kv_fail "the reading window is gone"
+        xdotool windowfocus --sync "$book" key Escape alt "$@"
+        if kv_poll 20 kv_popup; then
+            xdotool key $KV_MENU_THEN
+            return 0
+        fi
+    done
+    kv_fail "the menu ($*) did not open: $(kv_shown)"
+}
+
+# What a reader does that makes the program write: a bookmark (Bookmarks,
+# Set) and the font dialog's original look, applied. The bookmark file
+# goes to the folder the program started in ($1); program.ini to $2.
+kv_bookmark_and_font() {
+    local cwd=$1 own=$2
+    KV_MENU_THEN=Return kv_menu Right Down
+    kv_poll 100 grep -q '" 1' "$cwd/kvibmark.dat" || kv_fail "the bookmark was not saved in $cwd"
+
+    # Menu: Contents, Search, Font and colour.
+    KV_MENU_THEN="Down Down Return" kv_menu Down
+    kv_poll 100 kv_dialog || kv_fail "the font dialog did not open"
+    local dialog
+    dialog=$(kv_dialog)
+    # "Original" sets Times New Roman, bold, 14; "Apply" keeps it. The
+    # places are the dialog's own layout, in pixels.
+    xdotool mousemove --window "$dialog" 44 163 click 1 mousemove --window "$dialog" 356 163 click 1
+    kv_poll 100 grep -q 'Font=Times New Roman' "$own/program.ini" ||
+        kv_fail "the font was not kept in $own/program.ini: $(cat "$own/program.ini" 2>&1)"
 }

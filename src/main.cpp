@@ -35,8 +35,7 @@ int main(int argc, char *argv[])
     resources::registerTypeface(where.shipped);
 
     platform::LinuxPlatform os;
-    if (where.separate() && os.makeFolder(where.own))
-        os.copyWithoutOverwrite(where.shippedSettings(), where.settingsFile());
+    programfolders::takeShippedSettings(os, where);
     const Environment env{os, where.own};
     Forms forms(env);
 

@@ -1,6 +1,7 @@
 #include "app/ProgramFolders.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -34,6 +35,17 @@ FolderChecks realChecks()
         return probe.open();
     };
     return checks;
+}
+
+void takeShippedSettings(platform::Platform &os, const ProgramFolders &folders)
+{
+    if (!folders.separate() || !os.makeFolder(folders.own) ||
+        !os.copyWithoutOverwrite(folders.shippedSettings(), folders.settingsFile()))
+        return;
+    // A copy keeps the mode of the shipped file, read-only on some media;
+    // the reader's copy has to take their next choice.
+    QFile::setPermissions(folders.settingsFile(),
+                          QFile::permissions(folders.settingsFile()) | QFile::ReadOwner | QFile::WriteOwner);
 }
 
 QString userFolder()

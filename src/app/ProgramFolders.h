@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Platform.h"
+
 #include <QString>
 
 #include <functional>
@@ -41,6 +43,11 @@ struct FolderChecks
 
 // The checks against the real file system.
 [[nodiscard]] FolderChecks realChecks();
+
+// The first start from a folder the program may not write to: the shipped
+// program.ini, if there is one, becomes the reader's own. A reader's file
+// that exists already is never replaced.
+void takeShippedSettings(platform::Platform &os, const ProgramFolders &folders);
 
 // The reader's data folder for this program: the same on every start and
 // for every installed copy.

@@ -2,6 +2,7 @@
 // may, in the reader's own folder when it may not, for every layout the
 // program is started from.
 #include "app/ProgramFolders.h"
+#include "support/FakePlatform.h"
 
 #include <QDir>
 #include <QFile>
@@ -106,6 +107,43 @@ private Q_SLOTS:
         QCOMPARE(folders.settingsFile(), User + QStringLiteral("/program.ini"));
         QCOMPARE(folders.languageFolder(), User + QStringLiteral("/language"));
         QCOMPARE(folders.shippedSettings(), QStringLiteral("/usr/share/kvillborn/program.ini"));
+    }
+
+    void shippedSettingsBecomeTheReadersOnce()
+    {
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        const programfolders::ProgramFolders folders{root.filePath(QStringLiteral("share/kvillborn")),
+                                                     root.filePath(QStringLiteral("home/kvillborn"))};
+        QDir().mkpath(folders.shipped);
+        QFile shipped(folders.shippedSettings());
+        QVERIFY(shipped.open(QIODevice::WriteOnly));
+        shipped.write("[General]\r\nFontSize=12\r\n");
+        shipped.close();
+        // Read-only as on a read-only medium; a copy would keep that.
+        QVERIFY(shipped.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+
+        FakePlatform os(root.path());
+        programfolders::takeShippedSettings(os, folders);
+        QFile own(folders.settingsFile());
+        QVERIFY(own.open(QIODevice::ReadOnly));
+        QCOMPARE(own.readAll(), QByteArray("[General]\r\nFontSize=12\r\n"));
+        own.close();
+        QVERIFY(own.permissions() & QFile::WriteOwner);
+
+        // The reader's later choices stay theirs.
+        QVERIFY(own.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        own.write("[General]\r\nFontSize=14\r\n");
+        own.close();
+        FakePlatform again(root.path());
+        programfolders::takeShippedSettings(again, folders);
+        QVERIFY(own.open(QIODevice::ReadOnly));
+        QCOMPARE(own.readAll(), QByteArray("[General]\r\nFontSize=14\r\n"));
+
+        // A program folder that is its own writes nothing elsewhere.
+        FakePlatform beside(root.path());
+        programfolders::takeShippedSettings(beside, {folders.shipped, folders.shipped});
+        QVERIFY(beside.log.isEmpty());
     }
 
     void realChecksTellWhatTheFolderAllows()

@@ -27,8 +27,11 @@ chmod -R go-w "$prefix"
 chmod -R a+rX "$prefix"
 # Without root the owner's own write bits go too; root instead starts the
 # program as an unprivileged reader.
-[[ $(id -u) -ne 0 ]] && chmod -R a-w "$prefix"
-before=$(cd "$prefix" && find . -printf '%p %s %m\n' | sort)
+if [[ $(id -u) -ne 0 ]]; then
+    chmod -R a-w "$prefix"
+fi
+snapshot() { (cd "$prefix" && find . -printf '%p %m\n' | sort && find . -type f -exec md5sum {} + | sort); }
+before=$(snapshot)
 
 kv_start_xvfb
 home=$(kv_reader_home)
@@ -41,7 +44,7 @@ kv_poll 100 cmp -s "$shipped/program.ini" "$own/program.ini" ||
 kv_bookmark_and_font "$home" "$own"
 kv_stop "$KV_PID"
 
-after=$(cd "$prefix" && find . -printf '%p %s %m\n' | sort)
+after=$(snapshot)
 [[ $before == "$after" ]] || kv_fail "the read-only install was changed: $(diff <(echo "$before") <(echo "$after"))"
 for module in eng rus tl fr de 5 bel; do
     cmp -s "$shipped/$module.lng" "$own/language/$module.lng" ||
@@ -50,10 +53,14 @@ done
 
 # The same copy made writable: the program folder is the program's again,
 # and the reader's data folder is left alone.
-[[ $(id -u) -ne 0 ]] && chmod -R u+w "$prefix"
-rm -rf "$own"
+if [[ $(id -u) -ne 0 ]]; then
+    chmod -R u+w "$prefix"
+fi
+rm -rf "$home"
 home=$(kv_reader_home)
-[[ $(id -u) -eq 0 ]] && chown -R nobody:nogroup "$shipped"
+if [[ $(id -u) -eq 0 ]]; then
+    chown -R nobody:nogroup "$shipped"
+fi
 kv_start_as_reader "$home" "$prefix/bin/kvillborn"
 kv_open_book
 kv_bookmark_and_font "$home" "$shipped"

@@ -32,6 +32,8 @@ kv_cleanup() {
         kill "$pid" 2>/dev/null || true
         kv_poll 50 kv_gone "$pid" || kill -9 "$pid" 2>/dev/null || true
     done
+    # A test without root made its install read-only to itself.
+    chmod -R u+w "$KV_WORK" 2>/dev/null || true
     rm -rf "$KV_WORK"
 }
 trap kv_cleanup EXIT
@@ -51,7 +53,9 @@ kv_reader_home() {
     local home=$KV_WORK/home
     mkdir -p "$home/runtime"
     chmod 700 "$home/runtime"
-    [[ $(id -u) -eq 0 ]] && chown -R nobody:nogroup "$home"
+    if [[ $(id -u) -eq 0 ]]; then
+        chown -R nobody:nogroup "$home"
+    fi
     echo "$home"
 }
 
@@ -61,10 +65,14 @@ kv_start_as_reader() {
     local home=$1
     shift
     local as=() keep=()
-    [[ $(id -u) -eq 0 ]] && as=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+    if [[ $(id -u) -eq 0 ]]; then
+        as=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+    fi
     local v
     for v in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
-        [[ -n ${!v:-} ]] && keep+=("$v=${!v}")
+        if [[ -n ${!v:-} ]]; then
+            keep+=("$v=${!v}")
+        fi
     done
     (cd "$home" && exec env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$home/runtime" \
         LANG=C.UTF-8 DISPLAY="$DISPLAY" "${keep[@]}" "${as[@]}" "$@") >"$KV_WORK/program.log" 2>&1 &
@@ -170,5 +178,7 @@ kv_bookmark_and_font() {
     # places are the dialog's own layout, in pixels.
     xdotool mousemove --window "$dialog" 44 163 click 1 mousemove --window "$dialog" 356 163 click 1
     kv_poll 100 grep -q 'Font=Times New Roman' "$own/program.ini" ||
-        kv_fail "the font was not kept in $own/program.ini: $(cat "$own/program.ini" 2>&1)"
+        kv_fail "the font was not kept in $own/program.ini: $(cat "$own/program.ini" 2>&1)
+windows: $(kv_shown)
+dialog $dialog: $(LC_ALL=C xwininfo -id "$dialog" | grep -E 'Absolute|Width|Height')"
 }

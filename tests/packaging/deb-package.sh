@@ -13,7 +13,7 @@ fi
 # Copies of this test in other build folders install the same package:
 # one at a time.
 exec 9>/tmp/kvillborn-package-test.lock
-flock -w 900 9 || kv_fail "another package test held the lock for 15 minutes"
+flock -w 300 9 || kv_fail "another package test held the lock for five minutes"
 if [[ $(dpkg-query -W -f='${Status}' kvillborn 2>/dev/null) == *'ok installed' ]]; then
     echo "SKIP: a kvillborn package is already installed here; this test would replace it"
     exit 77

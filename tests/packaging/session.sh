@@ -43,7 +43,7 @@ kv_gone() { ! kill -0 "$1" 2>/dev/null; }
 kv_start_xvfb() {
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$KV_WORK/display" 2>"$KV_WORK/xvfb.log" &
     KV_PIDS+=($!)
-    kv_poll 100 test -s "$KV_WORK/display" || kv_fail "Xvfb did not start: $(cat "$KV_WORK/xvfb.log")"
+    kv_poll 300 test -s "$KV_WORK/display" || kv_fail "Xvfb did not start: $(cat "$KV_WORK/xvfb.log")"
     export DISPLAY=":$(head -n1 "$KV_WORK/display")"
 }
 
@@ -101,13 +101,15 @@ kv_window() {
     return 1
 }
 
-# The cover first, then a click on it, then the open book.
+# The cover first, then a click on it, then the open book. The bounds are
+# wide: a sanitized build on a machine busy with other builds may take a
+# minute to show its first window.
 kv_open_book() {
-    kv_poll 300 kv_window SPLASH || kv_fail "no cover window appeared"
+    kv_poll 1200 kv_window SPLASH || kv_fail "no cover window appeared: $(kv_shown)"
     local cover
     cover=$(kv_window SPLASH)
     xdotool mousemove --window "$cover" 160 230 click 1
-    kv_poll 300 kv_window NORMAL || kv_fail "the cover did not open the book"
+    kv_poll 600 kv_window NORMAL || kv_fail "the cover did not open the book: $(kv_shown)"
     kv_gone "$KV_PID" && kv_fail "the program ended"
     return 0
 }
@@ -153,7 +155,7 @@ kv_menu() {
     for attempt in 1 2 3 4 5; do
         book=$(kv_window NORMAL) || kv_fail "the reading window is gone"
         xdotool windowfocus --sync "$book" key Escape alt "$@"
-        if kv_poll 20 kv_popup; then
+        if kv_poll 50 kv_popup; then
             xdotool key $KV_MENU_THEN
             return 0
         fi
@@ -167,17 +169,17 @@ kv_menu() {
 kv_bookmark_and_font() {
     local cwd=$1 own=$2
     KV_MENU_THEN=Return kv_menu Right Down
-    kv_poll 100 grep -q '" 1' "$cwd/kvibmark.dat" || kv_fail "the bookmark was not saved in $cwd"
+    kv_poll 300 grep -q '" 1' "$cwd/kvibmark.dat" || kv_fail "the bookmark was not saved in $cwd"
 
     # Menu: Contents, Search, Font and colour.
     KV_MENU_THEN="Down Down Return" kv_menu Down
-    kv_poll 100 kv_dialog || kv_fail "the font dialog did not open"
+    kv_poll 600 kv_dialog || kv_fail "the font dialog did not open"
     local dialog
     dialog=$(kv_dialog)
     # "Original" sets Times New Roman, bold, 14; "Apply" keeps it. The
     # places are the dialog's own layout, in pixels.
     xdotool mousemove --window "$dialog" 44 163 click 1 mousemove --window "$dialog" 356 163 click 1
-    kv_poll 100 grep -q 'Font=Times New Roman' "$own/program.ini" ||
+    kv_poll 300 grep -q 'Font=Times New Roman' "$own/program.ini" ||
         kv_fail "the font was not kept in $own/program.ini: $(cat "$own/program.ini" 2>&1)
 windows: $(kv_shown)
 dialog $dialog: $(LC_ALL=C xwininfo -id "$dialog" | grep -E 'Absolute|Width|Height')"

@@ -35,7 +35,7 @@ int main(int argc, char *argv[])
     resources::registerTypeface(where.shipped);
 
     platform::LinuxPlatform os;
-    programfolders::takeShippedSettings(os, where);
+    programfolders::takeShippedFiles(os, where);
     const Environment env{os, where.own};
     Forms forms(env);
 

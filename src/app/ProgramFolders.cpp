@@ -37,10 +37,19 @@ FolderChecks realChecks()
     return checks;
 }
 
-void takeShippedSettings(platform::Platform &os, const ProgramFolders &folders)
+void takeShippedFiles(platform::Platform &os, const ProgramFolders &folders)
 {
-    if (!folders.separate() || !os.makeFolder(folders.own) ||
-        !os.copyWithoutOverwrite(folders.shippedSettings(), folders.settingsFile()))
+    if (!folders.separate() || !os.makeFolder(folders.languageFolder()))
+        return;
+    // Modules in the shipped folder's own language folder: an administrator
+    // may lay them there, and a start with the rights to write there moves
+    // the shipped ones in, where the start-up no longer finds them.
+    const QDir shippedLanguages(folders.shipped + QStringLiteral("/language"));
+    for (const QString &module : shippedLanguages.entryList({QStringLiteral("*.lng")}, QDir::Files))
+        os.copyWithoutOverwrite(shippedLanguages.filePath(module),
+                                folders.languageFolder() + QLatin1Char('/') + module);
+
+    if (!os.copyWithoutOverwrite(folders.shippedSettings(), folders.settingsFile()))
         return;
     // A copy keeps the mode of the shipped file, read-only on some media;
     // the reader's copy has to take their next choice.

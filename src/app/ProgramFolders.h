@@ -44,10 +44,11 @@ struct FolderChecks
 // The checks against the real file system.
 [[nodiscard]] FolderChecks realChecks();
 
-// The first start from a folder the program may not write to: the shipped
-// program.ini, if there is one, becomes the reader's own. A reader's file
-// that exists already is never replaced.
-void takeShippedSettings(platform::Platform &os, const ProgramFolders &folders);
+// For a program folder the program may not write to: the shipped
+// program.ini, if there is one, becomes the reader's own, and so does every
+// module in the shipped language folder. A reader's file that exists
+// already is never replaced.
+void takeShippedFiles(platform::Platform &os, const ProgramFolders &folders);
 
 // The reader's data folder for this program: the same on every start and
 // for every installed copy.

@@ -109,7 +109,7 @@ private Q_SLOTS:
         QCOMPARE(folders.shippedSettings(), QStringLiteral("/usr/share/kvillborn/program.ini"));
     }
 
-    void shippedSettingsBecomeTheReadersOnce()
+    void shippedFilesBecomeTheReadersOnce()
     {
         QTemporaryDir root;
         QVERIFY(root.isValid());
@@ -124,7 +124,7 @@ private Q_SLOTS:
         QVERIFY(shipped.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
 
         FakePlatform os(root.path());
-        programfolders::takeShippedSettings(os, folders);
+        programfolders::takeShippedFiles(os, folders);
         QFile own(folders.settingsFile());
         QVERIFY(own.open(QIODevice::ReadOnly));
         QCOMPARE(own.readAll(), QByteArray("[General]\r\nFontSize=12\r\n"));
@@ -136,13 +136,35 @@ private Q_SLOTS:
         own.write("[General]\r\nFontSize=14\r\n");
         own.close();
         FakePlatform again(root.path());
-        programfolders::takeShippedSettings(again, folders);
+        programfolders::takeShippedFiles(again, folders);
         QVERIFY(own.open(QIODevice::ReadOnly));
         QCOMPARE(own.readAll(), QByteArray("[General]\r\nFontSize=14\r\n"));
 
+        // Modules found in the shipped language folder join the reader's;
+        // a module the reader has kept is theirs.
+        QDir().mkpath(folders.shipped + QStringLiteral("/language"));
+        for (const char *name : {"eng.lng", "rus.lng"}) {
+            QFile module(folders.shipped + QStringLiteral("/language/") + QLatin1String(name));
+            QVERIFY(module.open(QIODevice::WriteOnly));
+            module.write("shipped");
+        }
+        QFile kept(folders.languageFolder() + QStringLiteral("/rus.lng"));
+        QVERIFY(kept.open(QIODevice::WriteOnly));
+        kept.write("reader's");
+        kept.close();
+        FakePlatform third(root.path());
+        programfolders::takeShippedFiles(third, folders);
+        QCOMPARE(third.logOf(QStringLiteral("copy share/kvillborn/language/")),
+                 (QStringList{QStringLiteral("copy share/kvillborn/language/eng.lng -> "
+                                             "home/kvillborn/language/eng.lng ok"),
+                              QStringLiteral("copy share/kvillborn/language/rus.lng -> "
+                                             "home/kvillborn/language/rus.lng failed")}));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("reader's"));
+
         // A program folder that is its own writes nothing elsewhere.
         FakePlatform beside(root.path());
-        programfolders::takeShippedSettings(beside, {folders.shipped, folders.shipped});
+        programfolders::takeShippedFiles(beside, {folders.shipped, folders.shipped});
         QVERIFY(beside.log.isEmpty());
     }
 

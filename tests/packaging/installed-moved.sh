@@ -69,4 +69,20 @@ kv_stop "$KV_PID"
 # (The support folder of the start-up is the same folder, so it may exist.)
 [[ ! -e $own/language && ! -e $own/program.ini ]] ||
     kv_fail "a writable install wrote into the reader's folder: $(ls -R "$own")"
+
+# Read-only again after that start moved the shipped modules into its
+# language folder: a reader still gets every language.
+if [[ $(id -u) -eq 0 ]]; then
+    chown -R root:root "$shipped"
+else
+    chmod -R a-w "$prefix"
+fi
+rm -rf "$home"
+home=$(kv_reader_home)
+kv_start_as_reader "$home" "$prefix/bin/kvillborn"
+kv_open_book
+kv_stop "$KV_PID"
+for module in eng rus tl fr de 5 bel; do
+    [[ -f $own/language/$module.lng ]] || kv_fail "after a writable start, $module.lng no longer reaches a reader"
+done
 echo "a moved install opens the book and keeps bookmarks and settings, read-only or not"

@@ -1,5 +1,6 @@
 #include "app/Environment.h"
 #include "app/Forms.h"
+#include "app/ProgramFolders.h"
 #include "app/Resources.h"
 #include "app/Splash.h"
 #include "app/Startup.h"
@@ -22,15 +23,23 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral(KV_PRODUCT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(KV_VERSION));
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.kvillborn.Book"));
     QApplication::setWindowIcon(resources::programIcon());
-    const QString programFolder = QApplication::applicationDirPath();
-    resources::registerTypeface(programFolder);
+
+    // Installed under a prefix the reader cannot write to, the reader's
+    // settings and language folder move to their own data folder; the
+    // shipped settings, if any, are where they start from.
+    const programfolders::ProgramFolders where = programfolders::decide(
+        QCoreApplication::applicationDirPath(), programfolders::userFolder(), programfolders::realChecks());
+    resources::registerTypeface(where.shipped);
 
     platform::LinuxPlatform os;
-    const Environment env{os, programFolder};
+    programfolders::takeShippedFiles(os, where);
+    const Environment env{os, where.own};
     Forms forms(env);
 
-    const startup::Folders folders{programFolder, QDir::currentPath()};
+    const startup::Folders folders{where.shipped, QDir::currentPath(), where.own};
     const QString title =
         startup::instanceTitle(QApplication::applicationName(), QApplication::applicationVersion());
     const auto showSplash = [&forms] {

@@ -41,7 +41,8 @@ Outcome placeAndShow(platform::Platform &os, const Folders &folders, const QStri
 Outcome Main(platform::Platform &os, const Folders &folders, const QString &title,
              const SplashLoader &loadSplash)
 {
-    const QString language = folders.program + QStringLiteral("/language");
+    const QString language =
+        (folders.own.isEmpty() ? folders.program : folders.own) + QStringLiteral("/language");
     os.makeFolder(language);
     const platform::OsVersion version = os.osVersion();
     // Whatever fails from here on is told as what it is; only a running

@@ -37,8 +37,9 @@ inline const QStringList RetiredModules = {QStringLiteral("1.lng"), QStringLiter
 
 struct Folders
 {
-    QString program; // the folder that holds the program file
+    QString program; // the folder that holds the shipped files
     QString current; // the working directory the program was started in
+    QString own{};   // where language/ is kept when the program folder is read-only; empty: program
 };
 
 enum class Outcome

@@ -168,6 +168,30 @@ private Q_SLOTS:
         QCOMPARE(again.logOf(QStringLiteral("copy")).filter(QStringLiteral(" ok")), QStringList());
     }
 
+    void aReadOnlyProgramFolderFillsTheReadersLanguageFolder()
+    {
+        // Installed where the reader cannot write: the shipped modules are
+        // copied into the reader's own folder, and nothing shipped is lost.
+        for (const QString &m : startup::ModulesToMove)
+            touch(program + QLatin1Char('/') + m, "shipped " + m.toUtf8());
+        const QString own = tmp.filePath(QStringLiteral("own"));
+        QFile::setPermissions(program,
+                              QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+        FakePlatform os(tmp.path());
+        const auto outcome = startup::Main(os, {program, current, own}, Title, splash);
+        QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(outcome, startup::Outcome::SplashShown);
+
+        QCOMPARE(os.log.first(), QStringLiteral("mkdir own/language"));
+        QCOMPARE(os.logOf(QStringLiteral("copy prog/")).size(), startup::ModulesToMove.size());
+        QCOMPARE(os.logOf(QStringLiteral("copy prog/")).filter(QStringLiteral("-> own/language/")).size(),
+                 startup::ModulesToMove.size());
+        for (const QString &m : startup::ModulesToMove)
+            QCOMPARE(contentOf(own + QStringLiteral("/language/") + m), "shipped " + m.toUtf8());
+        QVERIFY(!QFileInfo::exists(program + QStringLiteral("/language")));
+        QVERIFY(os.logOf(QStringLiteral("remove prog/language")).isEmpty());
+    }
+
     void otherFailuresAreToldAsWhatTheyAre()
     {
         BrokenDesktop os(tmp.path());

@@ -1,27 +1,10 @@
 // Any bytes as a language module: the encoding guess, decoding and
 // encoding back, and the 58 captions the windows show.
 #include "FuzzSupport.h"
+#include "language/Captions.h"
 #include "language/LanguageModule.h"
-#include "settings/Profile.h"
 
 namespace {
-
-// The captions of a module as the windows get them. When the logic layer
-// reads a whole module at once, its reader replaces this one and the
-// `using` below names it instead.
-struct Captions
-{
-    QString module;
-    QString at(int key) const
-    {
-        return ReadIniString(language::CaptionSection, QStringLiteral("L%1").arg(key), QString(), module);
-    }
-};
-
-Captions readCaptions(const QString &modulePath, const QString &programFolder)
-{
-    return {language::usableModule(modulePath, programFolder)};
-}
 
 QString programFolder()
 {
@@ -69,8 +52,6 @@ void checkEncodings(const QByteArray &bytes)
 
 } // namespace
 
-using ::readCaptions;
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes = fuzz::bytesOf(data, size);
@@ -78,11 +59,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const QString folder = programFolder();
     const QString module = fuzz::writeScratch(QStringLiteral("module.lng"), bytes);
-    const auto captions = readCaptions(module, folder);
+    const language::Captions captions = language::readCaptions(module, folder);
     // Either the module names its own first caption or the English module
     // stands in, and that one has it.
     fuzz::require(!captions.at(1).isEmpty(), "every window gets a first caption");
-    for (int key = 1; key <= 58; ++key)
+    for (int key = language::FirstCaptionKey; key <= language::LastCaptionKey; ++key)
         fuzz::require(captions.at(key).size() <= 1023, "a caption fits the program's buffer");
     return 0;
 }

@@ -2,12 +2,11 @@
 // the splash screen's wait for a click left out: the book opens at once,
 // as a click on the cover would open it. Run by bench_startup.
 #include "FirstPaint.h"
+#include "app/Environment.h"
 #include "app/Forms.h"
-#include "app/Paths.h"
 #include "app/Resources.h"
 #include "app/Startup.h"
 #include "platform/LinuxPlatform.h"
-#include "reader/ClickLabel.h"
 #include "reader/OpenBook.h"
 
 #include <QApplication>
@@ -19,17 +18,19 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral(KV_PRODUCT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(KV_VERSION));
     QApplication::setWindowIcon(resources::programIcon());
-    resources::registerTypeface(paths::programFolder());
+    const QString programFolder = QApplication::applicationDirPath();
+    resources::registerTypeface(programFolder);
 
     platform::LinuxPlatform os;
-    platform::set(&os);
+    const Environment env{os, programFolder};
+    Forms forms(env);
 
-    const startup::Folders folders{paths::programFolder(), QDir::currentPath()};
+    const startup::Folders folders{programFolder, QDir::currentPath()};
     const QString title =
         startup::instanceTitle(QApplication::applicationName(), QApplication::applicationVersion());
-    const auto openBook = [] {
-        OpenBook *reader = Forms::openBook();
-        new FirstPaint(reader->txtright);
+    const auto openBook = [&forms] {
+        OpenBook *reader = forms.openBook();
+        new FirstPaint(reader->findChild<QWidget *>(QStringLiteral("txtright")));
         reader->show();
         reader->activateWindow();
         return true;

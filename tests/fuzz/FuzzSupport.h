@@ -68,17 +68,22 @@ struct Names
 inline Names namesIn(const QByteArray &bytes, qsizetype most)
 {
     Names names;
-    const QString text = encoding::decode(bytes);
-    for (const QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
-        const QStringView t = line.trimmed();
-        if (t.startsWith(QLatin1Char('['))) {
+    // Line by line, as the profile reader decodes: it drops a byte order
+    // mark at the start of any line, so a name that begins with U+FEFF
+    // (which the program never uses) cannot be asked for.
+    const encoding::Kind kind = encoding::detect(bytes);
+    for (const QByteArray &line : bytes.split('\n')) {
+        const QString t = encoding::decode(line, kind).trimmed();
+        if (t.startsWith(QChar(0xFEFF))) {
+            continue;
+        } else if (t.startsWith(QLatin1Char('['))) {
             const qsizetype close = t.indexOf(QLatin1Char(']'));
             if (names.sections.size() < most)
-                names.sections << t.mid(1, close < 0 ? -1 : close - 1).trimmed().toString();
+                names.sections << t.mid(1, close < 0 ? -1 : close - 1).trimmed();
         } else if (t.startsWith(QLatin1Char(';')) || t.startsWith(QLatin1Char('#'))) {
             continue; // a comment names nothing
         } else if (const qsizetype eq = t.indexOf(QLatin1Char('=')); eq > 0 && names.keys.size() < most) {
-            names.keys << t.left(eq).trimmed().toString();
+            names.keys << t.left(eq).trimmed();
         }
     }
     return names;

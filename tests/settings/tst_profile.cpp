@@ -37,6 +37,7 @@ private Q_SLOTS:
     void writeKeepsLineEndsAndMissingFinalBreak();
     void writeIntoAWindows1251File();
     void writeThatTakesTheLastWindows1251BytesMovesToUtf8();
+    void quotedValueReadsBackWithItsQuotes();
     void writeGoesToTheFirstOfTwoSections();
     void junkAndHugeFilesAreHarmless();
     void failedWriteIsReported();
@@ -228,6 +229,22 @@ void TestProfile::writeThatTakesTheLastWindows1251BytesMovesToUtf8()
     writeBytes("[s]\r\nk=\xFF\r\nm=\xC0\r\n");
     QVERIFY(profile::writeString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("Рђ"), path()));
     QCOMPARE(readBytes(), QByteArray("[s]\r\nk=\xD0\x90\r\nm=\xC0\r\n"));
+}
+
+// Found by fuzzing: the reader takes a pair of enclosing quotes off, so
+// a value written with quotes of its own read back without them.
+void TestProfile::quotedValueReadsBackWithItsQuotes()
+{
+    for (const QString &value :
+         {QStringLiteral("\"Times New Roman\""), QStringLiteral("\"\""), QStringLiteral("  \"a\" b \"  ")}) {
+        QVERIFY(profile::writeString(QStringLiteral("general"), QStringLiteral("Font"), value, path()));
+        QCOMPARE(ReadIniString(QStringLiteral("general"), QStringLiteral("Font"), {}, path()),
+                 value.trimmed());
+    }
+    // A lone quote is no pair and is written as it is.
+    QVERIFY(profile::writeString(QStringLiteral("general"), QStringLiteral("Font"), QStringLiteral("\""),
+                                 path()));
+    QCOMPARE(readBytes(), QByteArray("[general]\r\nFont=\"\r\n"));
 }
 
 void TestProfile::writeGoesToTheFirstOfTwoSections()

@@ -3,7 +3,37 @@
 #include "reader/PageNumberText.h"
 #include "reader/PageStore.h"
 
+#include <vector>
+
 namespace search {
+namespace {
+
+struct SearchPage
+{
+    QString text;
+    QString lower;
+};
+
+// The pages are compiled into the program and never change while it runs,
+// so each is read and lower-cased once, at the first search, instead of at
+// every search: lower-casing the whole book was most of a search's time.
+const std::vector<SearchPage> &searchPages()
+{
+    static const std::vector<SearchPage> pages = [] {
+        std::vector<SearchPage> book;
+        // Page by page until the store has no more pages.
+        for (int n = 1;; ++n) {
+            const auto text = bookdata::LoadPageText(n);
+            if (!text || *text == QLatin1String("EOF"))
+                break;
+            book.push_back({*text, text->toLower()});
+        }
+        return book;
+    }();
+    return pages;
+}
+
+} // namespace
 
 QString resultLine(int page, const QString &pageText)
 {
@@ -16,15 +46,13 @@ QList<Match> findPages(const QString &query, bool caseSensitive)
     if (query.isEmpty())
         return matches;
     const QString needle = caseSensitive ? query : query.toLower();
-    // Page by page until the store has no more pages.
-    for (int n = 1;; ++n) {
-        const auto text = bookdata::LoadPageText(n);
-        if (!text || *text == QLatin1String("EOF"))
-            break;
-        const bool found = caseSensitive ? text->contains(needle, Qt::CaseSensitive)
-                                         : text->toLower().contains(needle, Qt::CaseSensitive);
-        if (found)
-            matches.append({n, resultLine(n, *text)});
+    const std::vector<SearchPage> &pages = searchPages();
+    for (size_t i = 0; i < pages.size(); ++i) {
+        const SearchPage &page = pages[i];
+        if ((caseSensitive ? page.text : page.lower).contains(needle, Qt::CaseSensitive)) {
+            const int n = static_cast<int>(i) + 1;
+            matches.append({n, resultLine(n, page.text)});
+        }
     }
     return matches;
 }

@@ -126,6 +126,63 @@ QString cut(const QString &text, int bufferSize)
     return text.left(qMax(0, bufferSize - 1));
 }
 
+// The whole file with `key` set to `clean` in `section`.
+QByteArray withKey(Document doc, const QString &section, const QString &key, const QString &clean)
+{
+    auto keyLine = [&](const QString &name) {
+        return Line{encoding::encode(name + QLatin1Char('=') + clean, doc.kind), doc.lineEnd, Line::Key, name,
+                    clean};
+    };
+    auto terminateLast = [&] {
+        if (!doc.lines.empty() && doc.lines.back().end.isEmpty())
+            doc.lines.back().end = doc.lineEnd;
+    };
+
+    const auto body = sectionBody(doc, section);
+    bool done = false;
+    if (body) {
+        if (const auto at = findKey(doc, *body, key)) {
+            Line &line = doc.lines[*at];
+            // Keep the name as the file spells it, and the line's own end.
+            const QByteArray end = line.end;
+            line = keyLine(line.name);
+            line.end = end;
+            done = true;
+        }
+    }
+    if (!done && body) {
+        size_t insertAt = body->first;
+        for (size_t i = body->first; i < body->second; ++i)
+            if (doc.lines[i].kind == Line::Key)
+                insertAt = i + 1;
+        if (insertAt == doc.lines.size())
+            terminateLast();
+        doc.lines.insert(doc.lines.begin() + static_cast<std::ptrdiff_t>(insertAt), keyLine(key));
+        done = true;
+    }
+    if (!done) {
+        terminateLast();
+        doc.lines.push_back(Line{encoding::encode(QLatin1Char('[') + section + QLatin1Char(']'), doc.kind),
+                                 doc.lineEnd,
+                                 Line::Section,
+                                 section,
+                                 {}});
+        doc.lines.push_back(keyLine(key));
+    }
+
+    QByteArray out;
+    for (const Line &line : doc.lines)
+        out += line.bytes + line.end;
+    return out;
+}
+
+void moveToUtf8(Document &doc)
+{
+    for (Line &line : doc.lines)
+        line.bytes = encoding::encode(encoding::decode(line.bytes, doc.kind), encoding::Kind::Utf8);
+    doc.kind = encoding::Kind::Utf8;
+}
+
 } // namespace
 
 QString readString(const QString &section, const QString &key, const QString &defaultValue,
@@ -173,60 +230,22 @@ Result writeString(const QString &section, const QString &key, const QString &va
     // A line break inside a value would split it into two lines.
     QString clean = value;
     clean.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    // The reader takes one pair of enclosing quotes off a value, so a value
+    // that is itself quoted goes inside one more pair.
+    if (const QString bare = clean.trimmed();
+        bare.size() >= 2 && bare.startsWith(QLatin1Char('"')) && bare.endsWith(QLatin1Char('"')))
+        clean = QLatin1Char('"') + bare + QLatin1Char('"');
+    QByteArray out = withKey(doc, section, key, clean);
     // An old Windows-1251 file cannot hold, say, a folder name in Greek;
     // rather than write "?" the whole file moves to UTF-8, every line
-    // transcoded, nothing lost.
-    if (doc.kind != encoding::Kind::Utf8 && !encoding::fits(section + key + clean, doc.kind)) {
-        for (Line &line : doc.lines)
-            line.bytes = encoding::encode(encoding::decode(line.bytes, doc.kind), encoding::Kind::Utf8);
-        doc.kind = encoding::Kind::Utf8;
+    // transcoded, nothing lost. It moves too when the line written took
+    // away its last bytes that are no UTF-8: from then on it would be read
+    // as UTF-8, and every Cyrillic letter written in Windows-1251 misread.
+    if (doc.kind != encoding::Kind::Utf8 &&
+        (!encoding::fits(section + key + clean, doc.kind) || encoding::detect(out) == encoding::Kind::Utf8)) {
+        moveToUtf8(doc);
+        out = withKey(doc, section, key, clean);
     }
-
-    auto keyLine = [&](const QString &name) {
-        return Line{encoding::encode(name + QLatin1Char('=') + clean, doc.kind), doc.lineEnd, Line::Key, name,
-                    clean};
-    };
-    auto terminateLast = [&] {
-        if (!doc.lines.empty() && doc.lines.back().end.isEmpty())
-            doc.lines.back().end = doc.lineEnd;
-    };
-
-    const auto body = sectionBody(doc, section);
-    bool done = false;
-    if (body) {
-        if (const auto at = findKey(doc, *body, key)) {
-            Line &line = doc.lines[*at];
-            // Keep the name as the file spells it, and the line's own end.
-            const QByteArray end = line.end;
-            line = keyLine(line.name);
-            line.end = end;
-            done = true;
-        }
-    }
-    if (!done && body) {
-        size_t insertAt = body->first;
-        for (size_t i = body->first; i < body->second; ++i)
-            if (doc.lines[i].kind == Line::Key)
-                insertAt = i + 1;
-        if (insertAt == doc.lines.size())
-            terminateLast();
-        doc.lines.insert(doc.lines.begin() + static_cast<std::ptrdiff_t>(insertAt), keyLine(key));
-        done = true;
-    }
-    if (!done) {
-        terminateLast();
-        doc.lines.push_back(Line{encoding::encode(QLatin1Char('[') + section + QLatin1Char(']'), doc.kind),
-                                 doc.lineEnd,
-                                 Line::Section,
-                                 section,
-                                 {}});
-        doc.lines.push_back(keyLine(key));
-    }
-
-    QByteArray out;
-    out.reserve(bytes.size() + 64);
-    for (const Line &line : doc.lines)
-        out += line.bytes + line.end;
 
     return writeWholeFile(fileName, out);
 }

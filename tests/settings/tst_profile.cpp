@@ -36,6 +36,8 @@ private Q_SLOTS:
     void writeAddsKeyToExistingSection();
     void writeKeepsLineEndsAndMissingFinalBreak();
     void writeIntoAWindows1251File();
+    void writeThatTakesTheLastWindows1251BytesMovesToUtf8();
+    void quotedValueReadsBackWithItsQuotes();
     void writeGoesToTheFirstOfTwoSections();
     void junkAndHugeFilesAreHarmless();
     void failedWriteIsReported();
@@ -210,6 +212,39 @@ void TestProfile::writeIntoAWindows1251File()
                             "[Interface]\r\nlanguage=/home/ελένη/language/rus.lng\r\n"));
     QCOMPARE(ReadIniString(QStringLiteral("Language1"), QStringLiteral("L1"), {}, path()),
              QStringLiteral("Русский"));
+}
+
+// Found by fuzzing: the Windows-1251 file's only bytes that were no UTF-8
+// were in the line rewritten, so the file read as UTF-8 afterwards; the
+// new value, written in Windows-1251, read back as other letters, and so
+// did the line below it.
+void TestProfile::writeThatTakesTheLastWindows1251BytesMovesToUtf8()
+{
+    writeBytes("[s]\r\nk=\xFF\r\nm=\xD0\x90\r\n");
+    QVERIFY(profile::writeString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("Рђ"), path()));
+    QCOMPARE(QString::fromUtf8(readBytes()), QStringLiteral("[s]\r\nk=Рђ\r\nm=Рђ\r\n"));
+    QCOMPARE(ReadIniString(QStringLiteral("s"), QStringLiteral("k"), {}, path()), QStringLiteral("Рђ"));
+
+    // While another byte keeps the file Windows-1251, it stays so.
+    writeBytes("[s]\r\nk=\xFF\r\nm=\xC0\r\n");
+    QVERIFY(profile::writeString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("Рђ"), path()));
+    QCOMPARE(readBytes(), QByteArray("[s]\r\nk=\xD0\x90\r\nm=\xC0\r\n"));
+}
+
+// Found by fuzzing: the reader takes a pair of enclosing quotes off, so
+// a value written with quotes of its own read back without them.
+void TestProfile::quotedValueReadsBackWithItsQuotes()
+{
+    for (const QString &value :
+         {QStringLiteral("\"Times New Roman\""), QStringLiteral("\"\""), QStringLiteral("  \"a\" b \"  ")}) {
+        QVERIFY(profile::writeString(QStringLiteral("general"), QStringLiteral("Font"), value, path()));
+        QCOMPARE(ReadIniString(QStringLiteral("general"), QStringLiteral("Font"), {}, path()),
+                 value.trimmed());
+    }
+    // A lone quote is no pair and is written as it is.
+    QVERIFY(profile::writeString(QStringLiteral("general"), QStringLiteral("Font"), QStringLiteral("\""),
+                                 path()));
+    QCOMPARE(readBytes(), QByteArray("[general]\r\nFont=\"\r\n"));
 }
 
 void TestProfile::writeGoesToTheFirstOfTwoSections()

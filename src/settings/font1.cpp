@@ -198,9 +198,12 @@ void font1::Form_Load(const ReadingStyle &current)
     // Whole points, halves to the even number, as the size list counts.
     const int whole = static_cast<int>(std::nearbyint(current.pointSize.value_or(0)));
     select(2, QString::number(whole));
-    QFont sample = txtPreview->font();
-    sample.setPointSize(whole);
-    txtPreview->setFont(sample);
+    // Without a reading window there is no size to show; the preview keeps its own.
+    if (whole > 0) {
+        QFont sample = txtPreview->font();
+        sample.setPointSize(whole);
+        txtPreview->setFont(sample);
+    }
     chkUnderline->setChecked(current.underline.value_or(false));
     chkStrikethru->setChecked(current.strikeOut.value_or(false));
     setSampleColour(current.colour.value_or(0));

@@ -1,0 +1,126 @@
+#!/usr/bin/env python3
+"""Tools for working on the verse in content/ without building the program.
+
+  book.py text [FIRST [LAST]]   print poems FIRST..LAST with their entries and pages
+  book.py check                 the shape rules tst_book enforces, plus rhyme-word reuse
+  book.py budget                characters per poem, for keeping the book's length fixed
+
+The page text the program shows is the file with each LF turned into CR LF,
+so every length here counts a line break as two characters, as the program does.
+"""
+import collections
+import pathlib
+import re
+import sys
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent / "content"
+FIRST_PAGES = [1, 2, 3, 4, 6, 8, 10, 12, 14, 16, 18, 19, 21, 23, 25, 27, 28, 30, 32, 33,
+               35, 37, 39, 41, 43, 45, 47, 48, 50, 52, 53, 54, 56, 58, 60, 63, 66, 69, 72, 74,
+               76, 79, 82, 83, 85, 88, 89, 90, 91, 93, 97, 100, 102, 105, 106, 108, 109, 111,
+               113, 115, 116, 118, 119, 121, 123, 125, 128, 131, 133, 135, 136, 139, 141, 143,
+               146, 151, 155, 156, 158, 160, 162]
+PAGES = 166
+TOTAL = 34465
+
+
+def page(p):
+    return (ROOT / "pages" / f"{p:03}.txt").read_text(encoding="utf-8").replace("\n", "\r\n")
+
+
+def entries():
+    return (ROOT / "contents.txt").read_text(encoding="utf-8").splitlines()
+
+
+def poem_pages(e):
+    first = FIRST_PAGES[e - 1]
+    last = FIRST_PAGES[e] - 1 if e < len(FIRST_PAGES) else PAGES
+    return range(first, last + 1)
+
+
+def rhyme_words(text):
+    words = []
+    for line in text.replace("\r", "").split("\n"):
+        found = [w for w in re.findall(r"[А-Яа-яЁё-]+", line) if w.strip("-")]
+        if found:
+            word = found[-1].lower().replace("ё", "е").strip("-")
+            if word:
+                words.append(word)
+    return words
+
+
+def cmd_text(args):
+    first = int(args[0]) if args else 1
+    last = int(args[1]) if len(args) > 1 else (first if args else len(FIRST_PAGES))
+    names = entries()
+    for e in range(first, last + 1):
+        pages = poem_pages(e)
+        print(f"=== {e}. {names[e - 1]}  (pages {pages[0]}-{pages[-1]})")
+        for p in pages:
+            print(f"--- page {p}")
+            print(page(p).replace("\r\n", "\n").rstrip("\n"))
+        print()
+
+
+def cmd_budget(_):
+    names = entries()
+    for e in range(1, len(FIRST_PAGES) + 1):
+        sizes = [len(page(p)) for p in poem_pages(e)]
+        print(f"{e:3} {sum(sizes):5}  {sizes}  {names[e - 1]}")
+
+
+def cmd_check(_):
+    faults = []
+    total = blank = ending = 0
+    for p in range(1, PAGES + 1):
+        t = page(p)
+        total += len(t)
+        blank += "\r\n\r\n" in t
+        ending += t.endswith("\r\n")
+        if not 84 <= len(t) <= 326:
+            faults.append(f"page {p}: {len(t)} characters (84-326)")
+        if t.startswith("\r\n") or "\r\n\r\n\r\n" in t or t.endswith("\r\n\r\n"):
+            faults.append(f"page {p}: blank line at an edge or doubled")
+        body = t[:-2] if t.endswith("\r\n") else t
+        lines = body.split("\r\n")
+        if not 4 <= len(lines) <= 11:
+            faults.append(f"page {p}: {len(lines)} lines (4-11)")
+        for line in lines:
+            if len(line) > 52:
+                faults.append(f"page {p}: line of {len(line)}: {line}")
+        for c in t:
+            if not ("\u0400" <= c <= "\u04FF" or " " <= c <= "~" or c in "\r\n"):
+                faults.append(f"page {p}: character U+{ord(c):04X}")
+    names = entries()
+    dotted = sum(n.endswith("...") for n in names)
+    leading = sum(n.startswith("...") and not n.endswith("...") for n in names)
+    for e, n in enumerate(names, 1):
+        if not 3 <= len(n) <= 40:
+            faults.append(f"entry {e}: {len(n)} characters")
+        first = page(FIRST_PAGES[e - 1]).split("\r\n")[0]
+        stem = n[:-3] if n.endswith("...") else n
+        titled = n in (ROOT / "titles.txt").read_text(encoding="utf-8").splitlines()
+        if not titled and not first.startswith(stem):
+            faults.append(f"entry {e}: '{n}' is not the start of its first line '{first}'")
+    print(f"total {total} (want {TOTAL}), pages with a blank line {blank} (111), "
+          f"ending in a break {ending} (34), entries with '...' {dotted} (42), leading dots {leading} (1)")
+    counts = collections.Counter()
+    for e in range(1, len(FIRST_PAGES) + 1):
+        text = "".join(page(p) + "\n" for p in poem_pages(e))
+        for w in set(rhyme_words(text)):
+            counts[w] += 1
+    over = sorted((w, c) for w, c in counts.items() if c > 3)
+    if over:
+        print("line-final words in more than three poems: " + ", ".join(f"{w} {c}" for w, c in over))
+    for f in faults:
+        print(f)
+    ok = not faults and total == TOTAL and blank == 111 and ending == 34 and dotted == 42 and leading == 1
+    print("shape holds" if ok else "shape broken")
+    return 0 if ok else 1
+
+
+if __name__ == "__main__":
+    command = sys.argv[1] if len(sys.argv) > 1 else "check"
+    handler = {"text": cmd_text, "check": cmd_check, "budget": cmd_budget}.get(command)
+    if not handler:
+        sys.exit(__doc__)
+    sys.exit(handler(sys.argv[2:]) or 0)

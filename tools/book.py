@@ -4,6 +4,9 @@
   book.py text [FIRST [LAST]]   print poems FIRST..LAST with their entries and pages
   book.py check                 the shape rules tst_book enforces, plus rhyme-word reuse
   book.py budget                characters per poem, for keeping the book's length fixed
+  book.py keeps REV FIRST LAST  whether poems FIRST..LAST keep, against git revision REV, their
+                                total length and each page's blank-line and final-break status,
+                                so that several people can rewrite different poems at once
 
 The page text the program shows is the file with each LF turned into CR LF,
 so every length here counts a line break as two characters, as the program does.
@@ -11,6 +14,7 @@ so every length here counts a line break as two characters, as the program does.
 import collections
 import pathlib
 import re
+import subprocess
 import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent / "content"
@@ -68,6 +72,31 @@ def cmd_budget(_):
         print(f"{e:3} {sum(sizes):5}  {sizes}  {names[e - 1]}")
 
 
+def cmd_keeps(args):
+    rev, first, last = args[0], int(args[1]), int(args[2])
+
+    def old(p):
+        return subprocess.run(["git", "-C", str(ROOT), "show", f"{rev}:content/pages/{p:03}.txt"],
+                              check=True, capture_output=True).stdout.decode("utf-8").replace("\n", "\r\n")
+
+    def flags(t):
+        return ("\r\n\r\n" in t, t.endswith("\r\n"))
+
+    pages = [p for e in range(first, last + 1) for p in poem_pages(e)]
+    now = sum(len(page(p)) for p in pages)
+    before = sum(len(old(p)) for p in pages)
+    ok = now == before
+    print(f"poems {first}-{last}, pages {pages[0]}-{pages[-1]}: {now} characters, {before} at {rev}"
+          + ("" if ok else f" -> {'cut' if now > before else 'add'} {abs(now - before)}"))
+    for p in pages:
+        if flags(page(p)) != flags(old(p)):
+            ok = False
+            was, got = flags(old(p)), flags(page(p))
+            print(f"page {p}: blank line {was[0]}->{got[0]}, ends in a break {was[1]}->{got[1]}")
+    print("keeps its shape" if ok else "does not keep its shape")
+    return 0 if ok else 1
+
+
 def cmd_check(_):
     faults = []
     total = blank = ending = 0
@@ -120,7 +149,7 @@ def cmd_check(_):
 
 if __name__ == "__main__":
     command = sys.argv[1] if len(sys.argv) > 1 else "check"
-    handler = {"text": cmd_text, "check": cmd_check, "budget": cmd_budget}.get(command)
+    handler = {"text": cmd_text, "check": cmd_check, "budget": cmd_budget, "keeps": cmd_keeps}.get(command)
     if not handler:
         sys.exit(__doc__)
     sys.exit(handler(sys.argv[2:]) or 0)

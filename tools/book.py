@@ -119,6 +119,9 @@ def cmd_check(_):
         for c in t:
             if not ("\u0400" <= c <= "\u04FF" or " " <= c <= "~" or c in "\r\n"):
                 faults.append(f"page {p}: character U+{ord(c):04X}")
+        # A Latin letter in Russian verse is a look-alike typed on the wrong keyboard.
+        for latin in re.findall(r"\S*[A-Za-z]\S*", t):
+            faults.append(f"page {p}: Latin letter in '{latin}'")
     names = entries()
     dotted = sum(n.endswith("...") for n in names)
     leading = sum(n.startswith("...") and not n.endswith("...") for n in names)

@@ -16,7 +16,10 @@ bool allowedChar(QChar c)
 {
     const char16_t u = c.unicode();
     const bool cyrillic = (u >= 0x0410 && u <= 0x044F) || u == 0x0401 || u == 0x0451;
-    return cyrillic || (u >= 0x20 && u <= 0x7E) || u == '\r' || u == '\n';
+    // ASCII is there for the dash, quotes and dots; a Latin letter in the
+    // verse is a look-alike typed on the wrong keyboard, which search misses.
+    const bool latin = (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
+    return cyrillic || (u >= 0x20 && u <= 0x7E && !latin) || u == '\r' || u == '\n';
 }
 
 QString stripDots(QString s)

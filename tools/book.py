@@ -18,11 +18,10 @@ import subprocess
 import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent / "content"
-FIRST_PAGES = [1, 2, 3, 4, 6, 8, 10, 12, 14, 16, 18, 19, 21, 23, 25, 27, 28, 30, 32, 33,
-               35, 37, 39, 41, 43, 45, 47, 48, 50, 52, 53, 54, 56, 58, 60, 63, 66, 69, 72, 74,
-               76, 79, 82, 83, 85, 88, 89, 90, 91, 93, 97, 100, 102, 105, 106, 108, 109, 111,
-               113, 115, 116, 118, 119, 121, 123, 125, 128, 131, 133, 135, 136, 139, 141, 143,
-               146, 151, 155, 156, 158, 160, 162]
+# The program's own table of where each poem starts, so the two never disagree.
+_TABLE = (ROOT.parent / "src" / "reader" / "BookTables.cpp").read_text(encoding="utf-8")
+FIRST_PAGES = [int(n) for n in re.findall(
+    r"\d+", re.search(r"PoemFirstPage = \{(.*?)\};", _TABLE, re.S).group(1).replace("//", ""))]
 PAGES = 166
 TOTAL = 34465
 

@@ -9,9 +9,10 @@
 struct Environment
 {
     platform::Platform &os;
-    QString programFolder; // holds program.ini and the language folder
+    QString programFolder; // holds program.ini, the language folder and the bookmarks
 
     QString settingsFile() const { return programFolder + QStringLiteral("/program.ini"); }
+    QString bookmarkFile() const { return programFolder + QStringLiteral("/kvibmark.dat"); }
     QString languageFolder() const { return programFolder + QStringLiteral("/language"); }
     // The module a first start speaks, and every unusable one falls back to.
     QString englishModule() const { return languageFolder() + QStringLiteral("/eng.lng"); }

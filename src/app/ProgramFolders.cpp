@@ -15,7 +15,7 @@ ProgramFolders decide(const QString &binaryFolder, const QString &userFolder, co
     folders.shipped = checks.holdsShippedFiles(installed) ? installed : QDir::cleanPath(binaryFolder);
     // Without a user folder (no home at all) the shipped folder is still
     // the best place to try: the program then behaves as it always did.
-    folders.own = checks.writable(folders.shipped) || userFolder.isEmpty() ? folders.shipped
+    folders.own = checks.readersOwn(folders.shipped) || userFolder.isEmpty() ? folders.shipped
                                                                            : QDir::cleanPath(userFolder);
     return folders;
 }
@@ -27,10 +27,14 @@ FolderChecks realChecks()
     checks.holdsShippedFiles = [](const QString &folder) {
         return QFileInfo::exists(folder + QStringLiteral("/ps_____r.ttf"));
     };
-    // Permission bits do not tell the whole truth: a read-only mount, an
-    // immutable folder or an ACL refuse what the bits allow. A file made
-    // and removed at once does.
-    checks.writable = [](const QString &folder) {
+    // Root may write to an installed copy's folder, yet a package's files
+    // must stay as the package laid them: only the owner's folder counts.
+    // Permission bits do not tell the whole truth either: a read-only
+    // mount, an immutable folder or an ACL refuse what the bits allow. A
+    // file made and removed at once does.
+    checks.readersOwn = [](const QString &folder) {
+        if (!platform::ownedByUser(folder))
+            return false;
         QTemporaryFile probe(folder + QStringLiteral("/.kvillborn-write-test-XXXXXX"));
         return probe.open();
     };

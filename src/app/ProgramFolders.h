@@ -32,7 +32,9 @@ struct ProgramFolders
 struct FolderChecks
 {
     std::function<bool(const QString &folder)> holdsShippedFiles;
-    std::function<bool(const QString &folder)> writable;
+    // The folder is the reader's own to change: a build folder or a prefix
+    // of their own, not a package's files, whoever may write there.
+    std::function<bool(const QString &folder)> readersOwn;
 };
 
 // binaryFolder is the program file's folder; userFolder the reader's own

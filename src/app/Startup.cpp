@@ -93,8 +93,11 @@ Outcome placeAndShow(platform::Platform &os, const Folders &folders, const QStri
                                 fonts + QStringLiteral("/ps_____r.ttf")))
         os.openWithShell(fonts);
 
-    for (const QString &module : ModulesToDelete)
-        os.removeFile(folders.program + QLatin1Char('/') + module);
+    // The shipped modules leave the program folder only when that folder is
+    // the reader's own; an installed copy's files are never touched.
+    if (folders.own.isEmpty() || folders.own == folders.program)
+        for (const QString &module : ModulesToDelete)
+            os.removeFile(folders.program + QLatin1Char('/') + module);
     for (const QString &module : RetiredModules)
         os.removeFile(language + QLatin1Char('/') + module);
     return loadSplash() ? Outcome::SplashShown : Outcome::RunningCopy;

@@ -3,7 +3,9 @@
 #include "common/Encoding.h"
 #include "common/SaveFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace bookmarks {
 
@@ -58,6 +60,20 @@ QStringList load(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return parse(file.readAll());
+}
+
+QStringList loadOrCarryOver(const QString &path, const QString &startFolder)
+{
+    if (QFileInfo::exists(path))
+        return load(path);
+    const QString left = QDir(startFolder).filePath(QLatin1String(FileName));
+    if (!QFileInfo::exists(left))
+        return {};
+    const QStringList entries = load(left);
+    // A failed write loses nothing: the next save tries again, and the old
+    // file is still there to be read.
+    (void)save(path, entries);
+    return entries;
 }
 
 Result save(const QString &path, const QStringList &entries)

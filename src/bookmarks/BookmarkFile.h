@@ -19,6 +19,11 @@ QByteArray serialize(const QStringList &entries);
 
 // Missing or unreadable file: no entries.
 QStringList load(const QString &path);
+// The reader's bookmarks at `path`. The first time there is none, a file
+// left in `startFolder` (where bookmarks were kept once, and which depends
+// on how the program was started) is read and written to `path`; the
+// start folder is never written.
+QStringList loadOrCarryOver(const QString &path, const QString &startFolder);
 // The whole file, replaced at once or not at all.
 Result save(const QString &path, const QStringList &entries);
 

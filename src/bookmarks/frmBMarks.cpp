@@ -8,6 +8,7 @@
 #include "reader/ListChoice.h"
 #include "reader/PageNumberText.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -72,7 +73,7 @@ void frmBMarks::retranslate(const language::Captions &c)
 
 void frmBMarks::LoadBookmarks()
 {
-    lstBMarks->addItems(bookmarks::load(QLatin1String(bookmarks::FileName)));
+    lstBMarks->addItems(bookmarks::loadOrCarryOver(env_.bookmarkFile(), QDir::currentPath()));
 }
 
 QStringList frmBMarks::entries() const
@@ -86,7 +87,7 @@ QStringList frmBMarks::entries() const
 
 bool frmBMarks::SaveBookmarks()
 {
-    const QString file = QLatin1String(bookmarks::FileName);
+    const QString file = env_.bookmarkFile();
     const Result saved = bookmarks::save(file, entries());
     if (!saved)
         output::tellNotSaved(env_.os.prompts(), QStringLiteral("закладки"), file, saved.error);

@@ -10,8 +10,8 @@ namespace language {
 struct Captions;
 }
 
-// The bookmarks: spreads the reader marked, kept in kvibmark.dat in the
-// current directory. Every change of the list is on disk at once.
+// The bookmarks: spreads the reader marked, kept in kvibmark.dat beside
+// the reader's program.ini. Every change of the list is on disk at once.
 class frmBMarks final : public QDialog
 {
     Q_OBJECT

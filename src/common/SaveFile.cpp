@@ -1,9 +1,16 @@
 #include "common/SaveFile.h"
 
+#include "platform/Platform.h"
+
+#include <QFileInfo>
 #include <QSaveFile>
 
 Result writeWholeFile(const QString &path, const QByteArray &bytes)
 {
+    // The writer follows a link to its target. A link someone else laid in
+    // a shared folder would aim our bytes at a file of their choosing.
+    if (QFileInfo(path).isSymLink() && !platform::ownedByUser(path))
+        return Result::failure(QStringLiteral("the file is a link that belongs to another user"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return Result::failure(file.errorString());

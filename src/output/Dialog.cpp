@@ -96,14 +96,14 @@ void Dialog::CancelButton_Click()
 {
     const QString name = output::fileNameFrom(chosenEntry_);
     output::saveTextAs(env_.os, output::savedPoemText(Rt), QStringLiteral("Сохранение в файл..."),
-                       name.isEmpty() ? QString() : name + QStringLiteral(".txt"));
+                       name.isEmpty() ? QString() : name + QStringLiteral(".txt"), this);
 }
 
 void Dialog::Command1_Click()
 {
     QPrinter printer(QPrinter::HighResolution);
     platform::Prompts &prompts = env_.os.prompts();
-    if (!prompts.choosePrinter(printer))
+    if (!prompts.choosePrinter(printer, this))
         return;
     const ReadingStyle style = readingStyle_ ? readingStyle_() : ReadingStyle{};
     const Result printed = output::printPoem(printer, Rt, output::printFont(style));

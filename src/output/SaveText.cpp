@@ -21,9 +21,9 @@ void tellNotSaved(platform::Prompts &prompts, const QString &what, const QString
 }
 
 bool saveTextAs(platform::Platform &os, const QString &text, const QString &dialogTitle,
-                const QString &suggestedName)
+                const QString &suggestedName, QObject *owner)
 {
-    const auto chosen = os.prompts().saveFileName(dialogTitle, suggestedName);
+    const auto chosen = os.prompts().saveFileName(dialogTitle, suggestedName, owner);
     if (!chosen || chosen->isEmpty())
         return false;
     const Result written = writeText(*chosen, text);

@@ -23,6 +23,6 @@ void tellNotSaved(platform::Prompts &prompts, const QString &what, const QString
 // nothing here changes the name after that question. True when the file
 // was written.
 bool saveTextAs(platform::Platform &os, const QString &text, const QString &dialogTitle,
-                const QString &suggestedName);
+                const QString &suggestedName, QObject *owner = nullptr);
 
 } // namespace output

@@ -17,7 +17,6 @@
 
 #include <sys/utsname.h>
 
-#include <cstdlib>
 
 namespace platform {
 
@@ -57,7 +56,21 @@ std::optional<qint32> QtPrompts::chooseColour()
     return c.red() + 256 * c.green() + 65536 * c.blue();
 }
 
-std::optional<QString> QtPrompts::saveFileName(const QString &title, const QString &suggestedName)
+namespace {
+
+// A dialog over the window it was opened from, modal to that window alone.
+template <class Dialog>
+void ownBy(Dialog &dialog, QObject *owner)
+{
+    if (auto *window = qobject_cast<QWidget *>(owner)) {
+        dialog.setParent(window->window(), dialog.windowFlags());
+        dialog.setWindowModality(Qt::WindowModal);
+    }
+}
+
+} // namespace
+
+std::optional<QString> QtPrompts::saveFileName(const QString &title, const QString &suggestedName, QObject *owner)
 {
     const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     // "*.*" would hide every file without a dot here, so "all files" means "*".
@@ -66,14 +79,16 @@ std::optional<QString> QtPrompts::saveFileName(const QString &title, const QStri
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
+    ownBy(dialog, owner);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first();
 }
 
-bool QtPrompts::choosePrinter(QPrinter &printer)
+bool QtPrompts::choosePrinter(QPrinter &printer, QObject *owner)
 {
     QPrintDialog dialog(&printer);
+    ownBy(dialog, owner);
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
                       QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintShowPageSize);
     return dialog.exec() == QDialog::Accepted;
@@ -184,9 +199,11 @@ namespace platform {
 void LinuxPlatform::endProgram()
 {
     // Nothing is saved on the way out: every file was written when it
-    // changed. Leaving through exit() skips the event loop entirely.
+    // changed. The end goes through the event loop, queued so that it also
+    // holds when the loop has not started yet, and so every destructor runs
+    // and no handler is cut off halfway.
     QApplication::closeAllWindows();
-    std::exit(0);
+    QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 } // namespace platform

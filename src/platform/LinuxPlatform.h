@@ -13,8 +13,9 @@ class QtPrompts final : public Prompts
 public:
     void message(const QString &text, const QString &title, Icon icon) override;
     std::optional<qint32> chooseColour() override;
-    std::optional<QString> saveFileName(const QString &title, const QString &suggestedName) override;
-    bool choosePrinter(QPrinter &printer) override;
+    std::optional<QString> saveFileName(const QString &title, const QString &suggestedName,
+                                        QObject *owner = nullptr) override;
+    bool choosePrinter(QPrinter &printer, QObject *owner = nullptr) override;
 };
 
 // The services on Linux: uname for the version, X11 (xcb) for other

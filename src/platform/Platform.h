@@ -9,6 +9,7 @@
 // Filled in by the print dialog; only the platform and window layers use
 // one, so the logic layer needs no more than the name.
 class QPrinter;
+class QObject;
 
 // The only door to the operating system. Everything above this layer asks
 // a Platform for what it needs, so tests can stand in for the system and a
@@ -18,6 +19,10 @@ namespace platform {
 // True when a graphical session can be reached (X11 or Wayland), or when
 // the caller chose a Qt platform plugin explicitly (offscreen, xcb, ...).
 bool hasDisplay();
+
+// True when the user running the program owns `path` itself (a link, not
+// what it points to); false when it does not exist.
+bool ownedByUser(const QString &path);
 
 struct OsVersion
 {
@@ -51,12 +56,14 @@ public:
     virtual std::optional<qint32> chooseColour() = 0;
     // The save dialog for a text file; it asks before replacing a file.
     // A suggested name without a folder opens in the user's documents
-    // folder. nullopt when it was cancelled.
-    virtual std::optional<QString> saveFileName(const QString &title, const QString &suggestedName) = 0;
+    // folder. nullopt when it was cancelled. The dialog sits over `owner`,
+    // the window it was opened from, and is modal to it.
+    virtual std::optional<QString> saveFileName(const QString &title, const QString &suggestedName,
+                                                QObject *owner = nullptr) = 0;
     // The print dialog for `printer`: true when the reader confirmed, and
     // the printer then prints where, how often and which pages the reader
-    // chose (a PDF file among them).
-    virtual bool choosePrinter(QPrinter &printer) = 0;
+    // chose (a PDF file among them). Owned as the save dialog is.
+    virtual bool choosePrinter(QPrinter &printer, QObject *owner = nullptr) = 0;
 };
 
 class Platform
@@ -94,7 +101,8 @@ public:
 
     virtual Prompts &prompts() = 0;
 
-    // Ends the program at once: no window gets a further event.
+    // Ends the program: every window closes now, and the event loop ends
+    // as soon as control is back in it.
     virtual void endProgram() = 0;
 };
 

@@ -263,10 +263,14 @@ void OpenBook::HookMainWindow()
     BuildContextMenu();
 }
 
+// The exit command arrives from inside the menu's own click handling: the
+// filter goes at once, the menu once that handling is over.
 void OpenBook::UnhookMainWindow()
 {
     delete proc_.data();
-    delete menu_.data();
+    if (menu_)
+        menu_->deleteLater();
+    menu_ = nullptr;
 }
 
 void OpenBook::BuildContextMenu()
@@ -285,7 +289,7 @@ void OpenBook::BuildContextMenu()
                          {11, QStringLiteral("Выход")},
                          {48, QStringLiteral("Выбрать язык...")},
                          {49, QStringLiteral("О языковых модулях...")}};
-    menu_->BuildContextMenu(captions);
+    menu_->retranslate(captions);
 }
 
 void OpenBook::ShowContextMenu(const QPoint &globalPos)
@@ -483,18 +487,29 @@ void OpenBook::closeEvent(QCloseEvent *event)
 
 // PageUp/PageDown and the arrow keys turn the book like the two buttons,
 // but only where the button is there to press; Esc closes the contents.
+// While the contents lie open, the keys the list leaves unused (Left and
+// Right, a page key at its end) stop here: the spread behind the list
+// does not move while the reader looks for a poem.
 void OpenBook::keyPressEvent(QKeyEvent *event)
 {
+    const bool listOpen = !lstOgl->isHidden();
     switch (event->key()) {
     case Qt::Key_PageDown:
     case Qt::Key_Right:
-        if (!lblnext->isHidden())
+        if (!lblnext->isHidden() && !listOpen)
             turn(1);
         return;
     case Qt::Key_PageUp:
     case Qt::Key_Left:
-        if (!lblback->isHidden())
+        if (!lblback->isHidden() && !listOpen)
             turn(-1);
+        return;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (!listOpen)
+            QMainWindow::keyPressEvent(event);
         return;
     case Qt::Key_Escape:
         hideContentsList();

@@ -212,5 +212,6 @@ void frmFind::cmds_Click()
     name.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]")), QStringLiteral("_"));
     output::saveTextAs(env_.os, text, cmds->text(),
                        name.isEmpty() ? QStringLiteral("Поиск.txt")
-                                      : QStringLiteral("Поиск - %1.txt").arg(name));
+                                      : QStringLiteral("Поиск - %1.txt").arg(name),
+                       this);
 }

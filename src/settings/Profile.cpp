@@ -230,11 +230,12 @@ Result writeString(const QString &section, const QString &key, const QString &va
     // A line break inside a value would split it into two lines.
     QString clean = value;
     clean.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    // The reader takes one pair of enclosing quotes off a value, so a value
-    // that is itself quoted goes inside one more pair.
+    // The reader trims a value and takes one pair of enclosing quotes off
+    // it, so a value with blanks at an edge, or one that is itself quoted,
+    // goes inside one more pair to read back as it was written.
     if (const QString bare = clean.trimmed();
-        bare.size() >= 2 && bare.startsWith(QLatin1Char('"')) && bare.endsWith(QLatin1Char('"')))
-        clean = QLatin1Char('"') + bare + QLatin1Char('"');
+        bare != clean || (bare.size() >= 2 && bare.startsWith(QLatin1Char('"')) && bare.endsWith(QLatin1Char('"'))))
+        clean = QLatin1Char('"') + clean + QLatin1Char('"');
     QByteArray out = withKey(doc, section, key, clean);
     // An old Windows-1251 file cannot hold, say, a folder name in Greek;
     // rather than write "?" the whole file moves to UTF-8, every line

@@ -21,6 +21,7 @@ ContextMenu::ContextMenu(QWidget *owner)
     , owner_(owner)
 {
     setObjectName(QStringLiteral("ContextMenu"));
+    BuildContextMenu();
     connect(this, &QMenu::triggered, this, [this](QAction *action) {
         const int id = action->data().toInt();
         if (id != 0 && id != SideBar)
@@ -28,42 +29,58 @@ ContextMenu::ContextMenu(QWidget *owner)
     });
 }
 
-void ContextMenu::BuildContextMenu(const language::Captions &c)
+// The menu is built once for the reading window's life. A language change
+// only sets captions: it may arrive from inside this menu's own click
+// handling, where deleting an item or the submenu would pull the ground
+// from under the event that is still being delivered.
+void ContextMenu::BuildContextMenu()
 {
-    clear();
-    delete languages_;
     const QMargins m = contentsMargins();
     setContentsMargins(BarWidth + BarGap, m.top(), m.right(), m.bottom());
 
-    auto item = [this](int id, const QString &text) {
-        QAction *a = addAction(text);
+    auto item = [this](int id) {
+        QAction *a = addAction(QString());
         a->setData(id);
+        items_.insert(id, a);
         return a;
     };
     // Position 0 stands for the bar: it keeps its id in the menu's order
     // but takes no room of its own.
-    QAction *bar = item(SideBar, QString());
+    QAction *bar = item(SideBar);
     bar->setObjectName(QStringLiteral("SideBar"));
     bar->setVisible(false);
 
-    languages_ = new QMenu(c.at(18), this);
+    languages_ = new QMenu(this);
     languages_->setObjectName(QStringLiteral("LanguageMenu"));
     auto *radio = new QActionGroup(languages_);
-    QAction *chooser = languages_->addAction(c.at(48));
+    QAction *chooser = languages_->addAction(QString());
     chooser->setData(int(LanguageChooser));
     chooser->setCheckable(true);
     chooser->setChecked(true);
     radio->addAction(chooser); // an exclusive group draws a round bullet
-    languages_->addAction(c.at(49))->setData(int(LanguageInfo));
+    items_.insert(LanguageChooser, chooser);
+    QAction *info = languages_->addAction(QString());
+    info->setData(int(LanguageInfo));
+    items_.insert(LanguageInfo, info);
     addMenu(languages_);
 
-    item(Contents, c.at(3));
+    item(Contents);
     addSeparator();
-    item(FontDialog, c.at(8));
-    item(Find, c.at(5));
-    item(PoemWindow, c.at(6));
+    item(FontDialog);
+    item(Find);
+    item(PoemWindow);
     addSeparator();
-    item(Exit, c.at(11));
+    item(Exit);
+}
+
+void ContextMenu::retranslate(const language::Captions &c)
+{
+    languages_->setTitle(c.at(18));
+    const std::pair<int, int> keys[] = {{LanguageChooser, 48}, {LanguageInfo, 49}, {Contents, 3},
+                                        {FontDialog, 8},       {Find, 5},          {PoemWindow, 6},
+                                        {Exit, 11}};
+    for (const auto &[id, key] : keys)
+        items_.value(id)->setText(c.at(key));
 }
 
 void ContextMenu::ShowContextMenu(const QPoint &globalPos)

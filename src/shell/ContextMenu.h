@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QMenu>
 #include <QPixmap>
 
@@ -34,9 +35,9 @@ public:
     // `owner` is the window whose title the side bar shows.
     explicit ContextMenu(QWidget *owner);
 
-    // Builds the menu afresh with the captions of the module in use (keys
-    // L18, L3, L8, L5, L6, L11, L48, L49).
-    void BuildContextMenu(const language::Captions &captions);
+    // Sets the captions of the module in use (keys L18, L3, L8, L5, L6,
+    // L11, L48, L49) on the menu's items.
+    void retranslate(const language::Captions &captions);
     // Opens the menu with its top-left corner at `globalPos`.
     void ShowContextMenu(const QPoint &globalPos);
 
@@ -58,7 +59,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void BuildContextMenu();
     QRect barRect() const;
+
+    QHash<int, QAction *> items_;
 
     QWidget *owner_;
     QMenu *languages_ = nullptr;

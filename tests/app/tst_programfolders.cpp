@@ -180,18 +180,24 @@ private Q_SLOTS:
         font.close();
         QVERIFY(checks.holdsShippedFiles(dir.path()));
 
-        QVERIFY(checks.writable(dir.path()));
+        QVERIFY(checks.readersOwn(dir.path()));
         // Asking leaves nothing behind in the reader's folder.
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{QStringLiteral("ps_____r.ttf")});
-        QVERIFY(!checks.writable(dir.filePath(QStringLiteral("missing"))));
+        QVERIFY(!checks.readersOwn(dir.filePath(QStringLiteral("missing"))));
 
-        // Root writes through permission bits; the process test of the
-        // installed program covers that case with a reader's account.
-        if (::geteuid() == 0)
-            QSKIP("permission bits do not stop root");
+        // A folder the user may write to but does not own is a package's
+        // or a shared one: root's /usr/share, everyone's /tmp.
+        if (::geteuid() == 0) {
+            QTemporaryDir others;
+            QVERIFY(::chown(QFile::encodeName(others.path()).constData(), 65534, 65534) == 0);
+            QVERIFY(!checks.readersOwn(others.path()));
+            QVERIFY(::chown(QFile::encodeName(others.path()).constData(), 0, 0) == 0);
+            return; // permission bits do not stop root
+        }
+        QVERIFY(!checks.readersOwn(QStringLiteral("/tmp")));
         QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-        const bool written = checks.writable(dir.path());
+        const bool written = checks.readersOwn(dir.path());
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(!written);
     }

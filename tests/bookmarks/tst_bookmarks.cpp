@@ -12,9 +12,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 class TestBookmarks : public QObject
 {
@@ -103,6 +105,56 @@ private Q_SLOTS:
         b->lstBMarks->setCurrentRow(0);
         b->cmdRem->click();
         QCOMPARE(file(), QByteArray("\" 41\"\r\n"));
+    }
+
+    // Started from any folder, the reader finds the same bookmarks; the
+    // file left in a start folder is read once and never written again,
+    // and a link planted there is never written through.
+    void bookmarksStayWithTheReadersSettings()
+    {
+        QTemporaryDir elsewhere;
+        const QString left = elsewhere.filePath(QStringLiteral("kvibmark.dat"));
+        QFile old(left);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("\" 5\"\r\n");
+        old.close();
+        QDir::setCurrent(elsewhere.path());
+        start({}, false);
+        frmBMarks *b = program->forms->frmBMarks();
+        QCOMPARE(b->entries(), QStringList{QStringLiteral(" 5")});
+        turnTo(41);
+        b->cmdAdd->click();
+        QCOMPARE(file(), QByteArray("\" 5\"\r\n\" 41\"\r\n"));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("\" 5\"\r\n"));
+        old.close();
+
+        // Another start folder, now holding a link to a file of someone's
+        // choosing: the reader's own bookmarks are what the window shows.
+        QTemporaryDir shared;
+        QVERIFY(QFile::link(left, shared.filePath(QStringLiteral("kvibmark.dat"))));
+        QDir::setCurrent(shared.path());
+        program->restart();
+        w = program->forms->openBook();
+        QCOMPARE(program->forms->frmBMarks()->entries(), (QStringList{" 5", " 41"}));
+        program->forms->frmBMarks()->cmdCancel->click();
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("\" 5\"\r\n"));
+    }
+
+    // The writer itself refuses a link that is not the reader's: as root,
+    // one owned by another account stands in for a planted one.
+    void plantedLinkIsNotWrittenThrough()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only root can lay a link owned by another account");
+        QTemporaryDir shared;
+        const QString target = shared.filePath(QStringLiteral("target"));
+        const QString link = shared.filePath(QStringLiteral("kvibmark.dat"));
+        QVERIFY(QFile::link(target, link));
+        QVERIFY(::lchown(QFile::encodeName(link).constData(), 65534, 65534) == 0);
+        QVERIFY(!bookmarks::save(link, {QStringLiteral(" 1")}));
+        QVERIFY(!QFile::exists(target));
     }
 
     void sameSpreadTwiceIsOneEntry()

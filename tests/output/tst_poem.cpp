@@ -272,6 +272,7 @@ private Q_SLOTS:
         QCOMPARE(program->read(QStringLiteral("poem.txt")), QByteArray("Арвий Квиллборн\r\n\r\n"));
         QCOMPARE(prompts().saveDialogs, QStringList{QStringLiteral("Сохранение в файл...")});
         QCOMPARE(prompts().saveSuggestions, QStringList{QString()});
+        QCOMPARE(prompts().dialogOwners, QList<QObject *>{d});
 
         choose(1);
         d->CancelButton->click();
@@ -376,6 +377,7 @@ private Q_SLOTS:
     {
         d->Command1->click(); // cancelled
         QCOMPARE(prompts().printDialogs, 1);
+        QCOMPARE(prompts().dialogOwners, QList<QObject *>{d});
         QVERIFY(prompts().messages.isEmpty());
 
         program->write(QStringLiteral("blocked"), "x");

@@ -68,6 +68,18 @@ kv_stop "$KV_PID"
 [[ -f $home/.local/share/kvillborn/language/eng.lng ]] || kv_fail "the reader's language folder was not filled"
 [[ ! -e /usr/share/kvillborn/language ]] || kv_fail "the program wrote into /usr/share/kvillborn"
 
+# Root may write to /usr/share/kvillborn, yet a package's files stay as
+# the package laid them: root's own settings go to root's home.
+shipped() { (cd /usr/share/kvillborn && find . -printf '%p %m %s\n' | sort && find . -type f -exec sha256sum {} + | sort); }
+before=$(shipped)
+root_home=$KV_WORK/root-home
+mkdir -p "$root_home/runtime" && chmod 700 "$root_home/runtime"
+KV_AS_ROOT=1 kv_start_as_reader "$root_home" "${command[@]}"
+kv_open_book
+kv_bookmark_and_font "$root_home" "$root_home/.local/share/kvillborn"
+kv_stop "$KV_PID"
+[[ $(shipped) == "$before" ]] || kv_fail "a run as root changed /usr/share/kvillborn: $(diff <(echo "$before") <(shipped))"
+
 remove
 [[ ! -e /usr/bin/kvillborn && ! -e /usr/share/kvillborn && ! -e $entry ]] ||
     kv_fail "files were left behind after the package was removed"

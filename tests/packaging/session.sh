@@ -65,7 +65,7 @@ kv_start_as_reader() {
     local home=$1
     shift
     local as=() keep=()
-    if [[ $(id -u) -eq 0 ]]; then
+    if [[ $(id -u) -eq 0 && -z ${KV_AS_ROOT:-} ]]; then
         as=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
     fi
     local v
@@ -165,11 +165,13 @@ kv_menu() {
 
 # What a reader does that makes the program write: a bookmark (Bookmarks,
 # Set) and the font dialog's original look, applied. The bookmark file
-# goes to the folder the program started in ($1); program.ini to $2.
+# goes beside program.ini, into the reader's own folder ($2), never into
+# the folder the program started in ($1).
 kv_bookmark_and_font() {
     local cwd=$1 own=$2
     KV_MENU_THEN=Return kv_menu Right Down
-    kv_poll 300 grep -q '" 1' "$cwd/kvibmark.dat" || kv_fail "the bookmark was not saved in $cwd"
+    kv_poll 300 grep -q '" 1' "$own/kvibmark.dat" || kv_fail "the bookmark was not saved in $own"
+    [[ $cwd == "$own" || ! -e $cwd/kvibmark.dat ]] || kv_fail "a bookmark file was written in the start folder $cwd"
 
     # Menu: Contents, Search, Font and colour.
     KV_MENU_THEN="Down Down Return" kv_menu Down

@@ -92,6 +92,38 @@ private Q_SLOTS:
         QCOMPARE(w->currentPage(), qint16(*bookdata::contentsSpread(12)));
     }
 
+    // With the list open, every moving key moves in the list; whatever the
+    // list leaves unused must not turn the spread behind it.
+    void movingKeysStayInTheOpenList_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("row");
+        QTest::newRow("Left") << int(Qt::Key_Left) << 40;
+        QTest::newRow("Right") << int(Qt::Key_Right) << 40;
+        QTest::newRow("Up") << int(Qt::Key_Up) << 39;
+        QTest::newRow("Down") << int(Qt::Key_Down) << 41;
+        QTest::newRow("Home") << int(Qt::Key_Home) << 0;
+        QTest::newRow("End") << int(Qt::Key_End) << 80;
+        QTest::newRow("PageDown at the end") << int(Qt::Key_PageDown) << 80;
+        QTest::newRow("PageUp at the top") << int(Qt::Key_PageUp) << 0;
+    }
+    void movingKeysStayInTheOpenList()
+    {
+        QFETCH(int, key);
+        QFETCH(int, row);
+        w->TurnToPage(41);
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        w->ShowContentsList();
+        auto *list = part<QListWidget>(w, "lstOgl");
+        list->setCurrentRow(key == Qt::Key_PageDown ? 80 : key == Qt::Key_PageUp ? 0 : 40);
+        QCOMPARE(QApplication::focusWidget(), list);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(w->currentPage(), qint16(41));
+        QCOMPARE(list->currentRow(), row);
+        QVERIFY(list->isVisible());
+    }
+
     void oneActionMakesOneJump()
     {
         QSignalSpy jumps(w, &OpenBook::spreadShown);

@@ -34,8 +34,11 @@ public:
     std::optional<QString> saveAnswer;
     QStringList saveDialogs;     // the titles it was opened with
     QStringList saveSuggestions; // the names it suggested
-    std::optional<QString> saveFileName(const QString &title, const QString &suggestedName) override
+    QList<QObject *> dialogOwners; // the window each save or print dialog sat over
+    std::optional<QString> saveFileName(const QString &title, const QString &suggestedName,
+                                        QObject *owner = nullptr) override
     {
+        dialogOwners << owner;
         saveDialogs << title;
         saveSuggestions << suggestedName;
         return saveAnswer;
@@ -45,8 +48,9 @@ public:
     // it is cancelled.
     std::function<bool(QPrinter &)> printAnswer;
     int printDialogs = 0;
-    bool choosePrinter(QPrinter &printer) override
+    bool choosePrinter(QPrinter &printer, QObject *owner = nullptr) override
     {
+        dialogOwners << owner;
         ++printDialogs;
         return printAnswer && printAnswer(printer);
     }

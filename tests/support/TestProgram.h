@@ -39,7 +39,7 @@ public:
     explicit TestProgram(bool withModules = true)
     {
         resources::registerTypeface(qEnvironmentVariable("KV_BUILD_DIR"));
-        // kvibmark.dat lives in the current directory.
+        // Started from its own folder, as from a launcher in the build tree.
         previousDir_ = QDir::currentPath();
         QDir::setCurrent(dir.path());
         os = std::make_unique<FakePlatform>(dir.path());

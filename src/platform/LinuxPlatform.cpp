@@ -140,9 +140,14 @@ QString LinuxPlatform::fontsFolder()
     return folder;
 }
 
-QString LinuxPlatform::temporaryFolder()
+QString LinuxPlatform::cacheFolder()
 {
-    return QDir::tempPath();
+    // Not /tmp: a reboot there may take a document the word processor still
+    // shows, and nothing clears what the program left there.
+    const QString folder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/kvillborn");
+    QDir().mkpath(folder);
+    return folder;
 }
 
 void LinuxPlatform::openWithShell(const QString &pathOrUrl)

@@ -81,9 +81,10 @@ public:
     virtual QString windowsFolder() = 0; // the user's data home
     virtual QString systemFolder() = 0;  // a support folder under it
     virtual QString fontsFolder() = 0;   // where the user's fonts live
-    // Where files handed to other programs are put; they stay there after
-    // this program ends, since the other program may still have them open.
-    virtual QString temporaryFolder() = 0;
+    // Where documents handed to other programs are put: the reader's cache
+    // folder, made if need be. They outlive this program, since the other
+    // program may read them late; the next start clears out the stale ones.
+    virtual QString cacheFolder() = 0;
 
     virtual void openWithShell(const QString &pathOrUrl) = 0;
 

@@ -19,6 +19,15 @@ namespace platform {
 // the caller chose a Qt platform plugin explicitly (offscreen, xcb, ...).
 bool hasDisplay();
 
+// True on Qt's Wayland plugin. There a program may neither list nor raise
+// other programs' windows, nor place its own: the compositor decides.
+bool onWayland();
+
+// True when a window drawn partly see-through shows the desktop behind
+// it: always on Wayland (and off screen), on X11 only while a compositing
+// manager runs. A bare X server would show black instead.
+bool windowsCompose();
+
 struct OsVersion
 {
     int major = 0;

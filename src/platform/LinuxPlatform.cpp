@@ -211,6 +211,9 @@ void LinuxPlatform::endProgram()
     // Nothing is saved on the way out: every file was written when it
     // changed. Leaving through exit() skips the event loop entirely.
     QApplication::closeAllWindows();
+    // exit() runs no destructor of main's, so the running-copy lock is let
+    // go here; without XDG_RUNTIME_DIR it lies under /tmp.
+    instanceLock_.reset();
     std::exit(0);
 }
 

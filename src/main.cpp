@@ -4,6 +4,7 @@
 #include "app/Resources.h"
 #include "app/Splash.h"
 #include "app/Startup.h"
+#include "output/PoemOutput.h"
 #include "platform/LinuxPlatform.h"
 #include "reader/ClickLabel.h"
 
@@ -53,5 +54,6 @@ int main(int argc, char *argv[])
     };
     if (startup::Main(os, folders, title, showSplash) != startup::Outcome::SplashShown)
         return 0;
+    output::removeStaleDocuments(os.cacheFolder(), QDateTime::currentDateTime());
     return QApplication::exec();
 }

@@ -2,9 +2,12 @@
 
 class QWidget;
 
-// Makes a window layered: pixels of the key colour red 1, green 0, blue 0
-// become see-through, and the whole window takes the opacity 0..255.
-// Returns false where the window cannot be made layered.
+// Fades a window in: pixels of the key colour red 1, green 0, blue 0
+// become see-through, and the window is painted with the opacity 0..255
+// over the desktop. The first call must come before the window is shown,
+// while its kind of surface can still be chosen. Where the desktop does
+// not compose windows the window stays opaque, as a window's own opacity
+// does there. Returns false without a window.
 bool FadeWindow(QWidget *window, int opacity);
 
 // The old system timer ticked 64 times a second (15.625 ms). Qt timers

@@ -1,5 +1,7 @@
 #include "app/Placement.h"
 
+#include "platform/Platform.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
@@ -59,6 +61,10 @@ protected:
 
 void centreOnScreen(QWidget *window)
 {
+    // A Wayland client cannot place its windows; the compositor does, and
+    // puts a new one where it sees fit.
+    if (platform::onWayland())
+        return;
     centreNow(window);
     if (!window->findChild<QObject *>(QLatin1String(CentreOnFirstShow::Name), Qt::FindDirectChildrenOnly))
         new CentreOnFirstShow(window);

@@ -121,17 +121,17 @@ void Dialog::Command1_Click()
 void Dialog::OKButton_Click()
 {
     // A folder of its own for every document: a second click on the same
-    // poem must not overwrite the one the word processor already holds.
-    QTemporaryDir folder(env_.os.temporaryFolder() + QStringLiteral("/kvillborn-XXXXXX"));
+    // poem must not overwrite the one the word processor is still reading.
+    QTemporaryDir folder(env_.os.cacheFolder() + QStringLiteral("/XXXXXX"));
     if (!folder.isValid())
         return;
     QString name = output::fileNameFrom(chosenEntry_);
     if (name.isEmpty())
         name = QStringLiteral("Документ");
-    const QString path = folder.filePath(name + QStringLiteral(".odt"));
+    const QString path = folder.filePath(name + QStringLiteral(".ott"));
     // Nothing is said when it cannot go on: the reader sees no word
     // processor open, as with none installed.
-    if (!output::writePoemDocument(path, Rt))
+    if (!output::writePoemTemplate(path, Rt))
         return;
     folder.setAutoRemove(false);
     env_.os.openWithShell(path);

@@ -1,14 +1,13 @@
 #include "output/PoemOutput.h"
 
 #include "common/SaveFile.h"
+#include "output/OpenDocument.h"
 #include "settings/SettingsKeys.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QBuffer>
+#include <QDir>
 #include <QPrinter>
-#include <QTextCursor>
 #include <QTextDocument>
-#include <QTextDocumentWriter>
 
 namespace output {
 
@@ -51,34 +50,28 @@ Result printPoem(QPrinter &printer, const QString &text, const QFont &font)
     return Result::success();
 }
 
-Result writePoemDocument(const QString &path, const QString &text)
+Result writePoemTemplate(const QString &path, const QString &text)
 {
-    QTextCharFormat size16;
-    size16.setFontPointSize(16);
-    QTextDocument document;
-    // The face a word processor's new document starts with; the family is
-    // the one thing the writer would otherwise take from the desktop.
-    document.setDefaultFont(QFont(QStringLiteral("Times New Roman"), 16));
-    QTextCursor cursor(&document);
-    cursor.setBlockCharFormat(size16);
     // One paragraph per line, as typing the text into a word processor
-    // makes them; the extra paragraph mark comes last. Qt's ODF writer
-    // gives an empty paragraph no text style, so there the word
-    // processor's own size shows; every character of the text is 16 point.
-    const QStringList lines = text.split(QStringLiteral("\r\n"));
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (i > 0)
-            cursor.insertBlock(QTextBlockFormat(), size16);
-        cursor.insertText(lines[i], size16);
-    }
-    cursor.insertBlock(QTextBlockFormat(), size16);
+    // makes them, and the extra paragraph mark last. The face is the one a
+    // word processor's new document starts with.
+    const QStringList paragraphs = text.split(QStringLiteral("\r\n")) << QString();
+    return writeWholeFile(path, textTemplate(paragraphs, QStringLiteral("Times New Roman"), 16));
+}
 
-    QBuffer odt;
-    odt.open(QIODevice::WriteOnly);
-    QTextDocumentWriter writer(&odt, QByteArrayLiteral("ODF"));
-    if (!writer.write(&document))
-        return Result::failure(QStringLiteral("the document could not be formed"));
-    return writeWholeFile(path, odt.data());
+void removeStaleDocuments(const QString &folder, const QDateTime &now)
+{
+    const QDateTime dayAgo = now.addDays(-1);
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QFileInfo &entry : entries) {
+        if (entry.lastModified() >= dayAgo)
+            continue;
+        if (entry.isDir() && !entry.isSymLink())
+            QDir(entry.filePath()).removeRecursively();
+        else
+            QFile::remove(entry.filePath());
+    }
 }
 
 } // namespace output

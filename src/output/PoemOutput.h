@@ -3,6 +3,7 @@
 #include "common/Result.h"
 #include "settings/ReadingStyle.h"
 
+#include <QDateTime>
 #include <QFont>
 #include <QString>
 
@@ -22,9 +23,13 @@ QFont printFont(const ReadingStyle &style);
 // could not take the job.
 Result printPoem(QPrinter &printer, const QString &text, const QFont &font);
 
-// Writes `text` and then one paragraph mark as an OpenDocument text file,
-// every paragraph in 16-point type, as a word processor shows a document
-// it was handed for editing.
-Result writePoemDocument(const QString &path, const QString &text);
+// Writes `text` and then one paragraph mark as an OpenDocument text
+// template, every paragraph in 16-point type: the word processor opens it
+// as a new document holding the poem.
+Result writePoemTemplate(const QString &path, const QString &text);
+
+// Removes what the poem window handed over more than a day before `now`
+// from `folder`; the word processor has long read those.
+void removeStaleDocuments(const QString &folder, const QDateTime &now);
 
 } // namespace output

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -110,13 +111,32 @@ OsVersion LinuxPlatform::osVersion()
     return v;
 }
 
+bool onWayland()
+{
+    return QGuiApplication::platformName() == QLatin1String("wayland");
+}
+
+bool windowsCompose()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return true;
+    return x11::compositing();
+}
+
+// Even with an X server at hand (Xwayland), its windows are not the ones a
+// Wayland copy of the book shows, so on Wayland there is nothing to find;
+// the running-copy lock still keeps a second copy out.
 QList<TopWindow> LinuxPlatform::topLevelWindows()
 {
+    if (onWayland())
+        return {};
     return x11::topLevelWindows();
 }
 
 void LinuxPlatform::restoreAndRaise(std::uint32_t id)
 {
+    if (onWayland())
+        return;
     x11::restoreAndRaise(id);
 }
 
@@ -155,9 +175,14 @@ QString LinuxPlatform::fontsFolder()
     return folder;
 }
 
-QString LinuxPlatform::temporaryFolder()
+QString LinuxPlatform::cacheFolder()
 {
-    return QDir::tempPath();
+    // Not /tmp: a reboot there may take a document the word processor still
+    // shows, and nothing clears what the program left there.
+    const QString folder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/kvillborn");
+    QDir().mkpath(folder);
+    return folder;
 }
 
 void LinuxPlatform::openWithShell(const QString &pathOrUrl)

@@ -36,7 +36,7 @@ public:
     QString windowsFolder() override;
     QString systemFolder() override;
     QString fontsFolder() override;
-    QString temporaryFolder() override;
+    QString cacheFolder() override;
     void openWithShell(const QString &pathOrUrl) override;
     bool anotherInstanceRunning() override;
     Prompts &prompts() override { return prompts_; }

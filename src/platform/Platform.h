@@ -24,6 +24,15 @@ bool hasDisplay();
 // what it points to); false when it does not exist.
 bool ownedByUser(const QString &path);
 
+// True on Qt's Wayland plugin. There a program may neither list nor raise
+// other programs' windows, nor place its own: the compositor decides.
+bool onWayland();
+
+// True when a window drawn partly see-through shows the desktop behind
+// it: always on Wayland (and off screen), on X11 only while a compositing
+// manager runs. A bare X server would show black instead.
+bool windowsCompose();
+
 struct OsVersion
 {
     int major = 0;
@@ -88,9 +97,10 @@ public:
     virtual QString windowsFolder() = 0; // the user's data home
     virtual QString systemFolder() = 0;  // a support folder under it
     virtual QString fontsFolder() = 0;   // where the user's fonts live
-    // Where files handed to other programs are put; they stay there after
-    // this program ends, since the other program may still have them open.
-    virtual QString temporaryFolder() = 0;
+    // Where documents handed to other programs are put: the reader's cache
+    // folder, made if need be. They outlive this program, since the other
+    // program may read them late; the next start clears out the stale ones.
+    virtual QString cacheFolder() = 0;
 
     virtual void openWithShell(const QString &pathOrUrl) = 0;
 

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace platform::x11 {
@@ -15,12 +16,12 @@ struct Connection
 {
     xcb_connection_t *c = nullptr;
     xcb_window_t root = 0;
+    int screenNumber = 0;
 
     Connection()
     {
         if (!std::getenv("DISPLAY"))
             return;
-        int screenNumber = 0;
         c = xcb_connect(nullptr, &screenNumber);
         if (xcb_connection_has_error(c)) {
             xcb_disconnect(c);
@@ -132,6 +133,19 @@ void restoreAndRaise(std::uint32_t id)
     const uint32_t above = XCB_STACK_MODE_ABOVE;
     xcb_configure_window(x.c, id, XCB_CONFIG_WINDOW_STACK_MODE, &above);
     xcb_flush(x.c);
+}
+
+bool compositing()
+{
+    Connection x;
+    if (!x)
+        return false;
+    // A compositing manager announces itself by owning this selection.
+    const std::string name = "_NET_WM_CM_S" + std::to_string(x.screenNumber);
+    auto cookie = xcb_get_selection_owner(x.c, x.atom(name.c_str()));
+    std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> reply(
+        xcb_get_selection_owner_reply(x.c, cookie, nullptr), &std::free);
+    return reply && reply->owner != XCB_WINDOW_NONE;
 }
 
 } // namespace platform::x11

@@ -8,5 +8,8 @@ namespace platform::x11 {
 
 QList<TopWindow> topLevelWindows();
 void restoreAndRaise(std::uint32_t id);
+// True when a compositing manager runs, so a see-through window shows the
+// desktop behind it.
+bool compositing();
 
 } // namespace platform::x11

@@ -1,8 +1,9 @@
 // The poem window as a reader uses it: choosing a poem gives its whole
 // text, and that text reaches a file, a PDF from the print dialog and an
-// OpenDocument file for the word processor exactly as chosen.
+// OpenDocument template for the word processor exactly as chosen.
 #include "app/Forms.h"
 #include "output/Dialog.h"
+#include "output/PoemOutput.h"
 #include "output/PoemText.h"
 #include "reader/BookTables.h"
 #include "reader/OpenBook.h"
@@ -65,26 +66,27 @@ double firstWordHeight(const QString &pdf)
     return m.hasMatch() ? m.captured(2).toDouble() - m.captured(1).toDouble() : 0.0;
 }
 
-// The paragraphs of an OpenDocument text file, read from its content.xml,
-// and the font size of every run of text in them.
+// The paragraphs of an OpenDocument file, read from its content.xml, and
+// the font size of each of them and of every run of text in them.
 struct OdtContent
 {
+    bool intact = false; // every entry's checksum holds
     QString mimetype;
     QStringList paragraphs;
-    QStringList runSizes;        // fo:font-size of the style of each run
-    bool textOutsideRun = false; // characters that no styled run holds
+    QStringList sizes; // fo:font-size of each paragraph's style, then of each run's
 };
 
 OdtContent readOdt(const QString &path)
 {
     OdtContent odt;
+    odt.intact = run(QStringLiteral("unzip"), {QStringLiteral("-tq"), path}).startsWith("No errors detected");
     const QStringList unzip{QStringLiteral("-p"), path};
     odt.mimetype =
         QString::fromUtf8(run(QStringLiteral("unzip"), unzip + QStringList{QStringLiteral("mimetype")}));
     QXmlStreamReader xml(run(QStringLiteral("unzip"), unzip + QStringList{QStringLiteral("content.xml")}));
     QMap<QString, QString> sizeOfStyle;
     QString paragraph, style;
-    bool inParagraph = false, inRun = false;
+    bool inParagraph = false;
     while (!xml.atEnd()) {
         xml.readNext();
         const auto name = xml.qualifiedName();
@@ -98,27 +100,31 @@ OdtContent readOdt(const QString &path)
             } else if (name == QLatin1String("text:p")) {
                 inParagraph = true;
                 paragraph.clear();
+                odt.sizes << sizeOfStyle.value(attr("text:style-name"));
             } else if (name == QLatin1String("text:span")) {
-                inRun = true;
-                odt.runSizes << sizeOfStyle.value(attr("text:style-name"));
+                odt.sizes << sizeOfStyle.value(attr("text:style-name"));
             } else if (name == QLatin1String("text:s")) {
                 paragraph += QString(qMax(1, attr("text:c").toInt()), QLatin1Char(' '));
+            } else if (name == QLatin1String("text:tab")) {
+                paragraph += QLatin1Char('\t');
             }
         } else if (xml.isCharacters() && inParagraph) {
             paragraph += xml.text();
-            odt.textOutsideRun |= !inRun && !xml.isWhitespace();
-        } else if (xml.isEndElement()) {
-            if (name == QLatin1String("text:span")) {
-                inRun = false;
-            } else if (name == QLatin1String("text:p")) {
-                inParagraph = false;
-                odt.paragraphs << paragraph;
-            }
+        } else if (xml.isEndElement() && name == QLatin1String("text:p")) {
+            inParagraph = false;
+            odt.paragraphs << paragraph;
         }
     }
     if (xml.hasError())
         qWarning("content.xml: %s", qPrintable(xml.errorString()));
     return odt;
+}
+
+// Sets the modification time of a file or folder to `age` ago.
+void makeOld(const QString &path, std::chrono::hours age)
+{
+    const qint64 when = QDateTime::currentDateTime().addSecs(-3600 * age.count()).toSecsSinceEpoch();
+    run(QStringLiteral("touch"), {QStringLiteral("-d"), QStringLiteral("@%1").arg(when), path});
 }
 
 } // namespace
@@ -416,16 +422,18 @@ private Q_SLOTS:
         const QStringList opened = program->os->logOf(QStringLiteral("open "));
         QCOMPARE(opened.size(), 1);
         const QString path = program->path(opened[0].mid(5));
-        QVERIFY2(path.startsWith(program->path(QStringLiteral("temp/"))), qPrintable(path));
-        QVERIFY(path.endsWith(QStringLiteral(".odt")));
+        QVERIFY2(path.startsWith(program->path(QStringLiteral("cache/"))), qPrintable(path));
+        QVERIFY(path.endsWith(QStringLiteral(".ott")));
 
+        // A template: the word processor opens it as a new, untitled
+        // document, so the reader's Ctrl+S asks where to keep it.
         const OdtContent odt = readOdt(path);
-        QCOMPARE(odt.mimetype, QStringLiteral("application/vnd.oasis.opendocument.text"));
+        QVERIFY(odt.intact);
+        QCOMPARE(odt.mimetype, QStringLiteral("application/vnd.oasis.opendocument.text-template"));
         // The text, then the one paragraph mark typed after it.
         QCOMPARE(odt.paragraphs.join(QStringLiteral("\r\n")), d->text() + QStringLiteral("\r\n"));
-        QVERIFY(!odt.textOutsideRun);
-        QCOMPARE(odt.runSizes.size(), d->text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).size());
-        for (const QString &size : odt.runSizes)
+        QCOMPARE(odt.sizes.size(), odt.paragraphs.size());
+        for (const QString &size : odt.sizes)
             QCOMPARE(size, QStringLiteral("16pt"));
         QVERIFY(prompts().messages.isEmpty());
 
@@ -438,10 +446,44 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(path));
     }
 
+    void spacesAndTabsReachTheDocument()
+    {
+        const QString text = QStringLiteral("  two leading,  two inside\tand a tab \r\n\t\r\nend");
+        const QString path = program->path(QStringLiteral("typed.ott"));
+        QVERIFY(output::writePoemTemplate(path, text));
+        QCOMPARE(readOdt(path).paragraphs.join(QStringLiteral("\r\n")), text + QStringLiteral("\r\n"));
+    }
+
+    void documentsOlderThanADayGoAtTheNextStart()
+    {
+        using namespace std::chrono_literals;
+        const QString cache = program->os->cacheFolder();
+        const struct
+        {
+            const char *name;
+            std::chrono::hours age;
+            bool kept;
+        } entries[] = {{"fresh", 1h, true},
+                       {"almost a day", 23h, true},
+                       {"a day and an hour", 25h, false},
+                       {"last week", 24h * 7, false}};
+        for (const auto &e : entries) {
+            const QString folder = cache + QLatin1Char('/') + QLatin1String(e.name);
+            program->write(QStringLiteral("cache/%1/poem.ott").arg(QLatin1String(e.name)), "x");
+            makeOld(folder + QStringLiteral("/poem.ott"), e.age);
+            makeOld(folder, e.age);
+        }
+        output::removeStaleDocuments(cache, QDateTime::currentDateTime());
+        for (const auto &e : entries)
+            QVERIFY2(QFile::exists(cache + QLatin1Char('/') + QLatin1String(e.name) +
+                                   QStringLiteral("/poem.ott")) == e.kept,
+                     e.name);
+    }
+
     void wordProcessorSaysNothingWhenItCannotGoOn()
     {
-        // The temporary folder cannot be made: a file stands in its place.
-        program->write(QStringLiteral("temp"), "x");
+        // The cache folder cannot be made: a file stands in its place.
+        program->write(QStringLiteral("cache"), "x");
         choose(1);
         d->OKButton->click();
         QVERIFY(program->os->logOf(QStringLiteral("open ")).isEmpty());

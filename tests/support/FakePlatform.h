@@ -97,7 +97,7 @@ public:
     QString windowsFolder() override { return folder(QStringLiteral("windows")); }
     QString systemFolder() override { return folder(QStringLiteral("windows/system")); }
     QString fontsFolder() override { return folder(QStringLiteral("windows/fonts")); }
-    QString temporaryFolder() override { return folder(QStringLiteral("temp")); }
+    QString cacheFolder() override { return folder(QStringLiteral("cache")); }
     void openWithShell(const QString &pathOrUrl) override { log << QStringLiteral("open ") + rel(pathOrUrl); }
     bool anotherInstanceRunning() override { return otherCopy; }
     platform::Prompts &prompts() override { return fakePrompts; }

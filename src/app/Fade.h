@@ -7,7 +7,8 @@ class QWidget;
 // Returns false where the window cannot be made layered.
 bool FadeWindow(QWidget *window, int opacity);
 
-// The old system timer ticked 64 times a second (15.625 ms). Qt timers
-// count whole milliseconds, so successive ticks alternate between 15 and
-// 16 ms to keep the same average pace.
+// The fade steps at the pace of a Windows system timer tick, 64 times a
+// second (15.625 ms), which makes it last about a second. Qt timers count
+// whole milliseconds, so successive ticks alternate between 15 and 16 ms
+// to keep that average pace.
 int systemTickInterval(int tick);

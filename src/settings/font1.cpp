@@ -133,7 +133,7 @@ font1::font1(const Environment &env, QWidget *parent)
         button("cmdFontOriginal", QStringLiteral("Оригинал"), QRect(px(120), px(2280), px(1095), px(350)));
     Command1 = button("Command1", QStringLiteral("Выход"), QRect(px(2400), px(2280), px(1095), px(350)));
     cmdFontApply =
-        button("cmdFontApply", QStringLiteral("Применить"), QRect(px(4800), px(2280), px(1095), px(350)));
+        button("cmdFontApply", QStringLiteral("Принять"), QRect(px(4800), px(2280), px(1095), px(350)));
     cmdFontApply->setEnabled(false);
     connect(color, &QPushButton::clicked, this, &font1::color_Click);
     connect(cmdFontOriginal, &QPushButton::clicked, this, &font1::cmdFontOriginal_Click);

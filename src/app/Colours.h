@@ -2,8 +2,9 @@
 
 #include <QColor>
 
-// Colours are kept as the old system wrote them: red + 256 green + 65536
-// blue. The windows turn them into QColor only to paint.
+// Colours are stored in program.ini as one Windows colour number, red +
+// 256 green + 65536 blue, so existing settings files keep their colours.
+// The windows turn them into QColor only to paint.
 inline QColor toQColor(qint32 c)
 {
     return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);

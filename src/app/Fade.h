@@ -10,7 +10,8 @@ class QWidget;
 // does there. Returns false without a window.
 bool FadeWindow(QWidget *window, int opacity);
 
-// The old system timer ticked 64 times a second (15.625 ms). Qt timers
-// count whole milliseconds, so successive ticks alternate between 15 and
-// 16 ms to keep the same average pace.
+// The fade steps at the pace of a Windows system timer tick, 64 times a
+// second (15.625 ms), which makes it last about a second. Qt timers count
+// whole milliseconds, so successive ticks alternate between 15 and 16 ms
+// to keep that average pace.
 int systemTickInterval(int tick);

@@ -62,8 +62,9 @@ namespace {
 Outcome placeAndShow(platform::Platform &os, const Folders &folders, const QString &title,
                      const QString &language, platform::OsVersion version, const SplashLoader &loadSplash)
 {
-    // A running copy is looked for before the system is judged, so the
-    // reader of an old system who starts twice hears about the copy.
+    // A running copy is looked for before the system is judged, so a
+    // reader whose system is too old for the book and who starts it twice
+    // hears about the copy, not about the system.
     if (FindRunningInstance(os, title)) {
         os.prompts().message(QStringLiteral("Programm already started!!!\r\n:-("), QStringLiteral("Error..."),
                              platform::Icon::Information);

@@ -13,7 +13,8 @@
 // of the support files. The splash screen comes after.
 namespace startup {
 
-// Major plus minor, as the old system test compared it.
+// Major plus minor as one number: the system test accepts 5 and more, which
+// turns away Windows 95 (4.0) and lets every later system through.
 int versionValue(platform::OsVersion v);
 bool versionAccepted(platform::OsVersion v);
 

@@ -4,8 +4,8 @@
 #include <QString>
 
 // The text files the program reads (settings, language modules, bookmarks)
-// may come from the old Windows program in Windows-1251 or be written
-// today in UTF-8. UTF-8 (with or without a BOM) wins whenever the bytes
+// may be stored in Windows-1251, as modules written on Windows are, or in
+// UTF-8, as this program and today's editors write them. UTF-8 (with or without a BOM) wins whenever the bytes
 // are valid UTF-8.
 namespace encoding {
 

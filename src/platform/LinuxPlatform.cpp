@@ -169,7 +169,7 @@ QString LinuxPlatform::systemFolder()
 
 QString LinuxPlatform::fontsFolder()
 {
-    // Always there on the old system; here it may have to be made first.
+    // A fresh Linux account may not have a font folder yet; make it first.
     const QString folder = windowsFolder() + QStringLiteral("/fonts");
     QDir().mkpath(folder);
     return folder;

@@ -4,9 +4,9 @@
 
 #include <optional>
 
-// Wheel turning, decided the way the old window procedure decided it: one
-// wheel message turns one spread, whatever its number of notches, and a
-// message it does not recognise repeats the last direction.
+// Wheel turning, decided on Windows-style wheel messages (see WheelHook):
+// one wheel message turns one spread, whatever its number of notches, and
+// a message it does not recognise repeats the last direction.
 namespace wheel {
 
 inline constexpr quint32 MK_LBUTTON = 0x01;

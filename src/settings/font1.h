@@ -69,6 +69,7 @@ private:
     Environment env_;
 };
 
-// Every screen typeface, with the old system's names for the faces that
-// resolve to their metric twins, so the "original look" can be chosen.
+// Every screen typeface, with "Times New Roman" and "Arial" listed under
+// those names where they resolve to their metric twins, so the "original
+// look" can be chosen and is stored under the name the reader saw.
 QStringList screenFonts();

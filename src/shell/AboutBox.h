@@ -18,7 +18,8 @@ inline constexpr auto WebPage = "https://kvillborn.example/";
 } // namespace about
 
 // "0.4.0.83" -> "0.4.83": major, minor and the last of the four numbers,
-// each in plain decimal, as the old system's version line showed them.
+// each in plain decimal: the about box shows a three-part version,
+// major.minor.build, so the third of the four numbers is left out.
 QString versionNumber(const QString &fullVersion);
 
 // The licence line's text with its <A HREF="...">...</A> links as label

@@ -29,7 +29,7 @@ struct BalloonPlacement
 };
 BalloonPlacement placeBalloon(QPoint target, QSize body, const QRect &screen, bool centred);
 
-// A balloon tip for one control, in the manner of the old system's
+// A balloon tip for one control, in the manner of a balloon-style
 // tooltip control: it appears when the pointer has rested on the control,
 // goes after a while or as soon as the pointer leaves, and never takes
 // the focus. It is a child of its owner window and goes with it.
@@ -74,7 +74,7 @@ private:
     QTimer initial_;
     QTimer autoPop_;
     // After the tip went by itself it stays away until the pointer has
-    // left the control, as the old system's tips did.
+    // left the control, so a reader who rests on it is not nagged again.
     bool spent_ = false;
     BalloonPlacement placed_;
 };

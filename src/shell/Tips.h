@@ -12,7 +12,7 @@ class QWidget;
 
 inline constexpr int ICC_BAR_CLASSES = 4;
 
-// Dark blue (colour 1 of the old 16-colour palette) with white text.
+// Dark blue (colour 1 of the standard 16-colour palette) with white text.
 inline constexpr TipLook BookTipLook{0x800000, 0xFFFFFF, 400, 500, 2000, false};
 
 // Whether tips can be made at all: they need a widget application. There

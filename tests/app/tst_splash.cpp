@@ -8,6 +8,7 @@
 #include "support/TestProgram.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
@@ -57,9 +58,22 @@ private Q_SLOTS:
     void fadeRunsOnItsOwnTimerInAboutASecond()
     {
         book *s = program->forms->splash();
+        // The first tick starts the clock: the timer was started by the load.
+        QElapsedTimer clock;
+        int ticks = 0;
+        const auto counting = connect(s->trmLoad, &QTimer::timeout, this, [&] {
+            if (ticks++ == 0)
+                clock.start();
+        });
         s->show();
         QVERIFY(QTest::qWaitFor([s] { return !s->trmLoad->isActive(); }, 5000));
         QVERIFY(paintedAt(s, 228));
+        // Levels 0, 4 ... 228, one a tick; a precise timer never fires early,
+        // so the 57 gaps of 15 or 16 ms take at least 855 ms, however busy
+        // the machine. A timer of 1 ms would be done in a tenth of that.
+        QCOMPARE(ticks, 58);
+        QVERIFY2(clock.elapsed() >= 800, qPrintable(QString::number(clock.elapsed())));
+        disconnect(counting);
         // Ticks alternate 15 and 16 ms: 64 of them make one second.
         int sum = 0;
         for (int i = 0; i < 64; ++i)

@@ -5,10 +5,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -50,20 +53,27 @@ private:
 
 namespace {
 
-// Types a name into the save dialog and presses Save, from the event loop
-// so that a question the dialog asks can be answered by the next step.
+// Types a name over whatever the name box holds, key by key as the reader
+// does, and presses Save from the event loop so that a question the dialog
+// asks can be answered by the next step. (selectFile() would leave the box
+// alone once it has the focus, and whether it has it yet when a step comes
+// is a matter of timing.)
 Reader::Step typeAndSave(const QString &name, QString *folderSeen = nullptr)
 {
     return [=](QWidget *w) {
         auto *dialog = qobject_cast<QFileDialog *>(w);
         if (!dialog)
             return false;
+        auto *nameBox = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        auto *buttons = dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+        if (!nameBox || !buttons)
+            qFatal("the save dialog has no name box or no buttons");
         if (folderSeen)
             *folderSeen = dialog->directory().absolutePath();
-        dialog->selectFile(name);
-        // QFileDialog hides accept(); through QDialog it is its own.
-        QDialog *asDialog = dialog;
-        QMetaObject::invokeMethod(asDialog, &QDialog::accept, Qt::QueuedConnection);
+        QTest::keyClick(nameBox, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(nameBox, name);
+        QMetaObject::invokeMethod(buttons->button(QDialogButtonBox::Save), &QPushButton::click,
+                                  Qt::QueuedConnection);
         return true;
     };
 }

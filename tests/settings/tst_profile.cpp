@@ -1,5 +1,5 @@
 // The settings file as people really leave it: written by this program,
-// by the old one, or by hand.
+// on Windows in Windows-1251, or by hand.
 #include "settings/Profile.h"
 
 #include <QFile>

@@ -98,7 +98,7 @@ private Q_SLOTS:
         shown.start();
         QVERIFY(QTest::qWaitFor([tip] { return !tip->isVisible(); }, 5000));
         QVERIFY2(shown.elapsed() >= 1800, qPrintable(QString::number(shown.elapsed())));
-        // It stays away while the pointer stays, as the old tips did.
+        // It stays away while the pointer stays.
         QTest::mouseMove(f->lstFound->viewport(), onResults(f) + QPoint(5, 0));
         QTest::qWait(700);
         QVERIFY(!tip->isVisible());

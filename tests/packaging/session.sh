@@ -34,6 +34,7 @@ kv_cleanup() {
     done
     # A test without root made its install read-only to itself.
     chmod -R u+w "$KV_WORK" 2>/dev/null || true
+    [[ -n ${KV_KEEP:-} ]] && { echo "kept $KV_WORK"; return 0; }
     rm -rf "$KV_WORK"
 }
 trap kv_cleanup EXIT

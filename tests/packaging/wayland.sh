@@ -49,7 +49,7 @@ kv_surface() {
     sed -n -e 's/.*-> xdg_wm_base@[0-9]*\.get_xdg_surface(new id xdg_surface@\([0-9]*\), wl_surface@\([0-9]*\)).*/X \1 \2/p' \
         -e 's/.*-> xdg_surface@\([0-9]*\)\.get_toplevel(new id xdg_toplevel@\([0-9]*\)).*/T \1 \2/p' \
         -e 's/.*-> xdg_toplevel@\([0-9]*\)\.set_title("\(.*\)").*/N \1 \2/p' \
-        -e 's/^\[[0-9.]*\] wl_surface@\([0-9]*\)\.enter(wl_output@.*/E \1/p' \
+        -e 's/^\[ *[0-9.]*\] wl_surface@\([0-9]*\)\.enter(wl_output@.*/E \1/p' \
         -e 's/.*-> wl_surface@\([0-9]*\)\.attach(wl_buffer@.*/A \1/p' "$1" |
         awk -v want="$2" '
             $1 == "X" { xs[$2] = $3 }

@@ -2,12 +2,12 @@
 // painted and sent to the screen, for every one of the 83 spreads, five
 // times over; the median of all of them.
 #include "BenchRow.h"
-#include "app/Environment.h"
+#include "core/common/Environment.h"
 #include "app/Forms.h"
-#include "app/Resources.h"
+#include "ui/common/Resources.h"
 #include "platform/LinuxPlatform.h"
-#include "reader/BookTables.h"
-#include "reader/OpenBook.h"
+#include "core/book/BookTables.h"
+#include "ui/reader/OpenBook.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // How long assembling a poem's text takes, over all 81 entries. The
 // per-poem figure is the reported time divided by 81.
-#include "output/PoemText.h"
-#include "reader/BookTables.h"
+#include "core/output/PoemText.h"
+#include "core/book/BookTables.h"
 
 #include <QTest>
 

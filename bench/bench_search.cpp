@@ -1,7 +1,7 @@
 // How long a whole-book search takes, in both case modes, and with the
 // result list filled as the search window fills it.
-#include "search/PageSearch.h"
-#include "search/frmFind.h"
+#include "core/search/PageSearch.h"
+#include "ui/search/frmFind.h"
 #include "support/TestProgram.h"
 
 #include <QCheckBox>

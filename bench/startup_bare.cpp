@@ -2,8 +2,8 @@
 // with the reading window's menu bar and its picture of the book, started
 // the way the program starts. Run by bench_startup.
 #include "FirstPaint.h"
-#include "app/Resources.h"
-#include "common/Twips.h"
+#include "ui/common/Resources.h"
+#include "core/common/Twips.h"
 
 #include <QApplication>
 #include <QLabel>

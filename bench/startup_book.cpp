@@ -2,12 +2,12 @@
 // the splash screen's wait for a click left out: the book opens at once,
 // as a click on the cover would open it. Run by bench_startup.
 #include "FirstPaint.h"
-#include "app/Environment.h"
+#include "core/common/Environment.h"
 #include "app/Forms.h"
-#include "app/Resources.h"
-#include "app/Startup.h"
+#include "ui/common/Resources.h"
+#include "core/startup/Startup.h"
 #include "platform/LinuxPlatform.h"
-#include "reader/OpenBook.h"
+#include "ui/reader/OpenBook.h"
 
 #include <QApplication>
 #include <QDir>

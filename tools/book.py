@@ -19,7 +19,7 @@ import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent / "content"
 # The program's own table of where each poem starts, so the two never disagree.
-_TABLE = (ROOT.parent / "src" / "reader" / "BookTables.cpp").read_text(encoding="utf-8")
+_TABLE = (ROOT.parent / "src" / "core" / "book" / "BookTables.cpp").read_text(encoding="utf-8")
 FIRST_PAGES = [int(n) for n in re.findall(
     r"\d+", re.search(r"PoemFirstPage = \{(.*?)\};", _TABLE, re.S).group(1).replace("//", ""))]
 PAGES = 166

@@ -1,20 +1,20 @@
 // Renders the program's windows to PNG files, in any shipped language, so
 // their look can be reviewed without clicking through the program:
 //   QT_QPA_PLATFORM=offscreen build/kv_screenshots OUTDIR [module.lng ...]
-#include "app/Environment.h"
+#include "core/common/Environment.h"
 #include "app/Forms.h"
-#include "app/Resources.h"
-#include "bookmarks/frmBMarks.h"
-#include "language/frmLang.h"
-#include "output/Dialog.h"
-#include "output/PoemOutput.h"
+#include "ui/common/Resources.h"
+#include "ui/bookmarks/frmBMarks.h"
+#include "ui/language/frmLang.h"
+#include "ui/output/Dialog.h"
+#include "ui/output/PoemOutput.h"
 #include "platform/LinuxPlatform.h"
-#include "reader/OpenBook.h"
-#include "search/frmFind.h"
-#include "settings/Profile.h"
-#include "settings/SettingsKeys.h"
-#include "settings/font1.h"
-#include "shell/AboutBox.h"
+#include "ui/reader/OpenBook.h"
+#include "ui/search/frmFind.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
+#include "ui/settings/font1.h"
+#include "ui/shell/AboutBox.h"
 
 #include <QApplication>
 #include <QCheckBox>

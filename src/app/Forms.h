@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Commands.h"
-#include "app/Environment.h"
+#include "core/common/Commands.h"
+#include "core/common/Environment.h"
 
 #include <QObject>
 #include <QPointer>

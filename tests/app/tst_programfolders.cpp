@@ -1,7 +1,7 @@
 // Where the program keeps what it writes: beside the shipped files when it
 // may, in the reader's own folder when it may not, for every layout the
 // program is started from.
-#include "app/ProgramFolders.h"
+#include "core/startup/ProgramFolders.h"
 #include "support/FakePlatform.h"
 
 #include <QDir>

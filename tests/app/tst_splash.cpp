@@ -1,10 +1,10 @@
 // The splash screen as the reader meets it: it fades in to 228 and stops,
 // opens the book on a click, Enter or Esc, and refuses a second copy.
-#include "app/Fade.h"
+#include "ui/splash/Fade.h"
 #include "app/Forms.h"
-#include "app/Splash.h"
-#include "reader/ClickLabel.h"
-#include "reader/OpenBook.h"
+#include "ui/splash/Splash.h"
+#include "ui/common/ClickLabel.h"
+#include "ui/reader/OpenBook.h"
 #include "support/TestProgram.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The start-up decisions: which systems are refused, that a running copy
 // is found first, and which support files go where, in which order,
 // without ever overwriting anything.
-#include "app/Startup.h"
+#include "core/startup/Startup.h"
 #include "support/FakePlatform.h"
 
 #include <QTemporaryDir>

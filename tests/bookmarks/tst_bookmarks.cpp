@@ -1,10 +1,10 @@
 // Bookmarks as the reader keeps them: set from the menu or the window,
 // never doubled, gone back to, removed, and on disk after every change.
-#include "bookmarks/BookmarkFile.h"
-#include "bookmarks/frmBMarks.h"
-#include "reader/ClickLabel.h"
-#include "reader/OpenBook.h"
-#include "settings/font1.h"
+#include "core/bookmarks/BookmarkFile.h"
+#include "ui/bookmarks/frmBMarks.h"
+#include "ui/common/ClickLabel.h"
+#include "ui/reader/OpenBook.h"
+#include "ui/settings/font1.h"
 #include "support/Clicks.h"
 #include "support/TestProgram.h"
 

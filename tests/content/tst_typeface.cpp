@@ -1,8 +1,8 @@
 // The book's script face ships beside the program and must draw every
 // character of the book, or a page would show empty boxes.
-#include "app/Resources.h"
-#include "reader/BookTables.h"
-#include "reader/PageStore.h"
+#include "ui/common/Resources.h"
+#include "core/book/BookTables.h"
+#include "core/book/PageStore.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

@@ -2,14 +2,14 @@
 // cannot be written, files that are directories or junk, missing or broken
 // language modules, a full disk. In every case the book opens, nothing
 // already on disk is lost, and the reader is told once what happened.
-#include "bookmarks/frmBMarks.h"
+#include "ui/bookmarks/frmBMarks.h"
 #include "faults/Mounts.h"
-#include "language/frmLang.h"
-#include "output/SaveText.h"
-#include "reader/ClickLabel.h"
-#include "reader/OpenBook.h"
-#include "reader/PageStore.h"
-#include "settings/font1.h"
+#include "ui/language/frmLang.h"
+#include "core/output/SaveText.h"
+#include "ui/common/ClickLabel.h"
+#include "ui/reader/OpenBook.h"
+#include "core/book/PageStore.h"
+#include "ui/settings/font1.h"
 #include "support/TestProgram.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 // The program killed in the middle of writing, over and over: afterwards
 // each file is the old one or a new one, never a mix and never empty.
-#include "bookmarks/BookmarkFile.h"
-#include "settings/Profile.h"
+#include "core/bookmarks/BookmarkFile.h"
+#include "core/settings/Profile.h"
 
 #include <QElapsedTimer>
 #include <QFile>

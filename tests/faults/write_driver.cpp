@@ -2,9 +2,9 @@
 // each time with new content of a recognisable shape, so a test can kill
 // it at any moment and look at what is left. It says "w" on its output
 // before each write.
-#include "bookmarks/BookmarkFile.h"
-#include "output/SaveText.h"
-#include "settings/Profile.h"
+#include "core/bookmarks/BookmarkFile.h"
+#include "core/output/SaveText.h"
+#include "core/settings/Profile.h"
 
 #include <QStringList>
 

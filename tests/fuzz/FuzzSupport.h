@@ -3,7 +3,7 @@
 // What every fuzz target shares: the input as a file where the code under
 // test only takes a file name, the names a profile file itself offers to
 // be asked for, and a check that stops the run with the reason.
-#include "common/Encoding.h"
+#include "core/common/Encoding.h"
 
 #include <QByteArray>
 #include <QDir>

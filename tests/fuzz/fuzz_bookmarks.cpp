@@ -2,7 +2,7 @@
 // holds a quote or a line break cannot survive the quoted format; every
 // other entry, and every entry the program itself makes (" 13"), must.
 #include "FuzzSupport.h"
-#include "bookmarks/BookmarkFile.h"
+#include "core/bookmarks/BookmarkFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -1,8 +1,8 @@
 // Any bytes as a language module: the encoding guess, decoding and
 // encoding back, and the 58 captions the windows show.
 #include "FuzzSupport.h"
-#include "language/Captions.h"
-#include "language/LanguageModule.h"
+#include "core/language/Captions.h"
+#include "core/language/LanguageModule.h"
 
 namespace {
 

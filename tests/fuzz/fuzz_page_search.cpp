@@ -1,9 +1,9 @@
 // Any text as a search query, in both case modes: the pages found are
 // exactly those a plain scan over the book's 166 pages finds.
 #include "FuzzSupport.h"
-#include "reader/PageNumberText.h"
-#include "reader/PageStore.h"
-#include "search/PageSearch.h"
+#include "core/book/PageNumberText.h"
+#include "core/book/PageStore.h"
+#include "core/search/PageSearch.h"
 
 #include <algorithm>
 #include <vector>

@@ -3,7 +3,7 @@
 // 255- and the 1024-character buffers the program reads with, key by key
 // and several keys at once.
 #include "FuzzSupport.h"
-#include "settings/Profile.h"
+#include "core/settings/Profile.h"
 
 // A value may begin or end in blanks only when the file wrote it between
 // one pair of double quotes, on one line as the reader decodes it.

@@ -11,7 +11,7 @@
 // The names asked for are those a reader can ask for: names the file
 // holds, or plain names the program uses.
 #include "FuzzSupport.h"
-#include "settings/Profile.h"
+#include "core/settings/Profile.h"
 
 namespace {
 

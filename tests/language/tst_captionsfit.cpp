@@ -2,12 +2,12 @@
 // drawn: in each window, a button, label, check box, frame title or menu
 // title whose text is wider than its control shows the reader half a word.
 #include "app/Forms.h"
-#include "bookmarks/frmBMarks.h"
-#include "language/frmLang.h"
-#include "output/Dialog.h"
-#include "reader/OpenBook.h"
-#include "search/frmFind.h"
-#include "settings/font1.h"
+#include "ui/bookmarks/frmBMarks.h"
+#include "ui/language/frmLang.h"
+#include "ui/output/Dialog.h"
+#include "ui/reader/OpenBook.h"
+#include "ui/search/frmFind.h"
+#include "ui/settings/font1.h"
 #include "support/TestProgram.h"
 
 #include <QCheckBox>

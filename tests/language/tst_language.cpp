@@ -1,15 +1,15 @@
 // Interface languages as a reader switches them: which module's captions
 // show, what happens with broken or missing modules, and the chooser.
 #include "app/Forms.h"
-#include "bookmarks/frmBMarks.h"
-#include "language/Captions.h"
-#include "language/LanguageModule.h"
-#include "language/frmLang.h"
-#include "reader/ClickLabel.h"
-#include "reader/OpenBook.h"
-#include "search/frmFind.h"
-#include "settings/Profile.h"
-#include "settings/font1.h"
+#include "ui/bookmarks/frmBMarks.h"
+#include "core/language/Captions.h"
+#include "core/language/LanguageModule.h"
+#include "ui/language/frmLang.h"
+#include "ui/common/ClickLabel.h"
+#include "ui/reader/OpenBook.h"
+#include "ui/search/frmFind.h"
+#include "core/settings/Profile.h"
+#include "ui/settings/font1.h"
 #include "support/TestProgram.h"
 
 #include <QAction>

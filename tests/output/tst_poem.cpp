@@ -2,12 +2,12 @@
 // text, and that text reaches a file, a PDF from the print dialog and an
 // OpenDocument template for the word processor exactly as chosen.
 #include "app/Forms.h"
-#include "output/Dialog.h"
-#include "output/PoemOutput.h"
-#include "output/PoemText.h"
-#include "reader/BookTables.h"
-#include "reader/OpenBook.h"
-#include "reader/PageStore.h"
+#include "ui/output/Dialog.h"
+#include "ui/output/PoemOutput.h"
+#include "core/output/PoemText.h"
+#include "core/book/BookTables.h"
+#include "ui/reader/OpenBook.h"
+#include "core/book/PageStore.h"
 #include "support/TestProgram.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 // Finding another program's window by its title on a real X server: the
 // running-copy test of start-up. Runs its own Xvfb so it needs no display.
-#include "app/Startup.h"
+#include "core/startup/Startup.h"
 #include "platform/LinuxPlatform.h"
 #include "support/FakePlatform.h"
 

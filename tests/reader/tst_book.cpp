@@ -1,7 +1,7 @@
 // The book's shape: every page, the three tables and the contents entries
 // must agree with each other, or the reader lands on the wrong poem.
-#include "reader/BookTables.h"
-#include "reader/PageStore.h"
+#include "core/book/BookTables.h"
+#include "core/book/PageStore.h"
 
 #include <QFile>
 #include <QRegularExpression>

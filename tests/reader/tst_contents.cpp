@@ -1,9 +1,9 @@
 // The contents list: each entry opens its poem's spread, the list hides
 // after a choice or a click on the right page, and keeps its selection.
 #include "app/Forms.h"
-#include "reader/BookTables.h"
-#include "reader/ClickLabel.h"
-#include "reader/OpenBook.h"
+#include "core/book/BookTables.h"
+#include "ui/common/ClickLabel.h"
+#include "ui/reader/OpenBook.h"
 #include "support/Clicks.h"
 #include "support/TestProgram.h"
 

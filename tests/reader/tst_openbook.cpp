@@ -1,10 +1,10 @@
 // The reading window as the reader uses it: the first spread after
 // opening, turning with the two buttons, and leaving the program.
 #include "app/Forms.h"
-#include "reader/BookTables.h"
-#include "reader/ClickLabel.h"
-#include "reader/OpenBook.h"
-#include "reader/PageStore.h"
+#include "core/book/BookTables.h"
+#include "ui/common/ClickLabel.h"
+#include "ui/reader/OpenBook.h"
+#include "core/book/PageStore.h"
 #include "support/TestProgram.h"
 
 #include <QAccessible>

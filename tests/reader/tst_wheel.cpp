@@ -2,10 +2,10 @@
 // an odd distance repeats the last direction, and fine movement adds up
 // to whole notches before anything turns.
 #include "app/Forms.h"
-#include "reader/ClickLabel.h"
-#include "reader/OpenBook.h"
-#include "reader/Wheel.h"
-#include "reader/WheelHook.h"
+#include "ui/common/ClickLabel.h"
+#include "ui/reader/OpenBook.h"
+#include "core/book/Wheel.h"
+#include "ui/common/WheelHook.h"
 #include "support/TestProgram.h"
 
 #include <QTemporaryDir>

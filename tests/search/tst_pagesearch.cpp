@@ -1,8 +1,8 @@
 // The whole-book search keeps the pages it has read; whatever it keeps,
 // every query must find exactly the pages a plain scan of the page store
 // finds, in both case modes, with the same result lines.
-#include "reader/PageStore.h"
-#include "search/PageSearch.h"
+#include "core/book/PageStore.h"
+#include "core/search/PageSearch.h"
 
 #include <QTest>
 

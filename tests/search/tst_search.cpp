@@ -1,11 +1,11 @@
 // Searching the book as a reader does: the pages found, the count, the
 // case rule, going to a result, and saving what was found.
-#include "reader/BookTables.h"
-#include "reader/ClickLabel.h"
-#include "reader/OpenBook.h"
-#include "reader/PageStore.h"
-#include "search/PageSearch.h"
-#include "search/frmFind.h"
+#include "core/book/BookTables.h"
+#include "ui/common/ClickLabel.h"
+#include "ui/reader/OpenBook.h"
+#include "core/book/PageStore.h"
+#include "core/search/PageSearch.h"
+#include "ui/search/frmFind.h"
 #include "support/Clicks.h"
 #include "support/TestProgram.h"
 

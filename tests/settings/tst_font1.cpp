@@ -2,10 +2,10 @@
 // pages' current look, tries changes on the sample, applies them to the
 // pages and keeps them for the next start.
 #include "app/Forms.h"
-#include "reader/ClickLabel.h"
-#include "reader/OpenBook.h"
-#include "settings/Profile.h"
-#include "settings/font1.h"
+#include "ui/common/ClickLabel.h"
+#include "ui/reader/OpenBook.h"
+#include "core/settings/Profile.h"
+#include "ui/settings/font1.h"
 #include "support/TestProgram.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 // The settings file as people really leave it: written by this program,
 // on Windows in Windows-1251, or by hand.
-#include "settings/Profile.h"
+#include "core/settings/Profile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

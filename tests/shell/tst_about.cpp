@@ -1,8 +1,8 @@
 // The about box as the reader opens it from the menu: its lines, its link
 // that opens the browser and leaves the box open, and its OK.
-#include "reader/OpenBook.h"
-#include "shell/AboutBox.h"
-#include "shell/MailLink.h"
+#include "ui/reader/OpenBook.h"
+#include "ui/shell/AboutBox.h"
+#include "core/mail/MailLink.h"
 #include "support/TestProgram.h"
 
 #include <QAction>

@@ -1,12 +1,12 @@
 // The right-click menu as a reader meets it: where it opens, what it
 // offers in which language, the turned title bar down its edge, and what
 // each command does.
-#include "language/frmLang.h"
-#include "reader/ClickLabel.h"
-#include "reader/OpenBook.h"
-#include "settings/font1.h"
-#include "shell/ContextMenu.h"
-#include "shell/MainWindowProc.h"
+#include "ui/language/frmLang.h"
+#include "ui/common/ClickLabel.h"
+#include "ui/reader/OpenBook.h"
+#include "ui/settings/font1.h"
+#include "ui/shell/ContextMenu.h"
+#include "ui/common/MainWindowProc.h"
 #include "support/TestProgram.h"
 
 #include <QActionGroup>

@@ -1,6 +1,6 @@
 // The letter to the authors: the link must be one a mail program reads as
 // the book meant it, whatever the names and the subject are written in.
-#include "shell/MailLink.h"
+#include "core/mail/MailLink.h"
 #include "support/FakePlatform.h"
 
 #include <QRegularExpression>

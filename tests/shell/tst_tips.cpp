@@ -1,11 +1,11 @@
 // The balloon tips of the cover, the language chooser and the search: when
 // they show and go, how they look, where they stand near the screen's
 // edges, and that destroying them all leaves later windows their tips.
-#include "app/Splash.h"
-#include "language/frmLang.h"
-#include "reader/ClickLabel.h"
-#include "search/frmFind.h"
-#include "shell/Tips.h"
+#include "ui/splash/Splash.h"
+#include "ui/language/frmLang.h"
+#include "ui/common/ClickLabel.h"
+#include "ui/search/frmFind.h"
+#include "ui/shell/Tips.h"
 #include "support/TestProgram.h"
 
 #include <QElapsedTimer>

@@ -3,9 +3,9 @@
 // A program folder of the test's own, with the shipped language modules
 // in its language folder, a fake operating system and a window registry
 // of its own, so that windows load exactly as they do for a reader.
-#include "app/Environment.h"
+#include "core/common/Environment.h"
 #include "app/Forms.h"
-#include "app/Resources.h"
+#include "ui/common/Resources.h"
 #include "support/FakePlatform.h"
 
 #include <QApplication>

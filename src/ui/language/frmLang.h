@@ -1,0 +1,58 @@
+#pragma once
+
+#include "core/common/Environment.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <QStringList>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class BalloonTip;
+namespace language {
+struct Captions;
+}
+
+// The language chooser: the modules of the language folder with their
+// names and authors; Apply makes the chosen one the interface language now
+// and at every later start.
+class frmLang final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmLang)
+
+public:
+    explicit frmLang(const Environment &env, QWidget *parent = nullptr);
+    ~frmLang() override;
+    void retranslate(const language::Captions &captions);
+
+    // False when the folder holds no module: the warning was shown and the
+    // program is ending.
+    bool Form_Load();
+    void lfff_Click();
+    void cmdApply_Click();
+    void cmdCancel_Click();
+
+    QListWidget *lfff = nullptr;
+    QPushButton *cmdApply = nullptr;
+    QPushButton *cmdCancel = nullptr;
+    // Below the visible area: the path of the module last clicked.
+    QLabel *tf = nullptr;
+    // The module file names, entry for entry beside lfff.
+    QStringList lff;
+
+Q_SIGNALS:
+    // Apply: the module at this path is now the interface language (it is
+    // already in program.ini, or the reader was told why not).
+    void moduleChosen(const QString &modulePath);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void prepareTip();
+
+    Environment env_;
+    QPointer<BalloonTip> tip_;
+};

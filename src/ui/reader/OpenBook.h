@@ -1,0 +1,133 @@
+#pragma once
+
+#include "core/common/Commands.h"
+#include "core/common/Environment.h"
+#include "core/settings/ReadingStyle.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class ClickLabel;
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenu;
+class ContextMenu;
+class MainWindowProc;
+namespace language {
+struct Captions;
+}
+
+// The reading window: one spread of the book on the picture of an open
+// book, the title line above each page, the page numbers and the two
+// turning buttons. Every page jump of the program ends in ShowSpread.
+// What it cannot do itself (dialogs, bookmarks) it asks for through
+// commandChosen; its controls are its own.
+class OpenBook final : public QMainWindow
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(OpenBook)
+
+public:
+    explicit OpenBook(const Environment &env, QWidget *parent = nullptr);
+    ~OpenBook() override;
+
+    // The second start of the program: settings, language, hooks, spread 1.
+    void Form_Load();
+
+    // Left page of the spread on screen: odd, 1..165.
+    qint16 currentPage() const { return CurrentPage; }
+    // The spread on screen as a bookmark names it (" 13").
+    QString spreadEntry() const;
+
+    // Shows spread p; p is always CurrentPage itself and is never changed.
+    void ShowSpread(const qint16 &p);
+    // Puts the title lines of CurrentPage's spread above the pages.
+    void ShowPageTitle();
+    // Shows the spread that holds `page` (bookmarks, search results); a
+    // number that names no page of the book changes nothing.
+    bool TurnToPage(qint16 page);
+    // One spread on (1) or back (-1), where the book has one; 0 shows the
+    // spread on screen again.
+    void turn(int direction);
+
+    void ShowContentsList();
+    void GoToContentsEntry();
+
+    // The look of the pages, from program.ini at load or from the font
+    // dialog; a part the style leaves empty stays as it is.
+    void applyReadingStyle(const ReadingStyle &style);
+    // The pages' look as it is now, every part filled.
+    ReadingStyle readingStyle() const;
+
+    QString LanguageModulePath() const;
+    void setLanguageModulePath(const QString &path);
+    void retranslate(const language::Captions &captions);
+
+    // The context menu: made at the end of the load (above the wheel hook)
+    // and gone on every way out of the program.
+    void HookMainWindow();
+    void UnhookMainWindow();
+    bool hooked() const { return !proc_.isNull(); }
+    // Rebuilt with fresh captions whenever the language is applied.
+    void BuildContextMenu();
+    void ShowContextMenu(const QPoint &globalPos);
+
+    void lblnext_Click();
+    void lblback_Click();
+    void mnuExit_Click();
+    void lstOgl_Click();
+    // Picture1, txtright and zright: a click closes the contents list.
+    void hideContentsList();
+
+Q_SIGNALS:
+    // The load has read which module speaks to the reader; the language
+    // must be applied now, before the load goes on.
+    void languageModuleRead(const QString &modulePath);
+    void commandChosen(Command command);
+    void spreadShown(qint16 leftPage);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void buildPage();
+    void buildMenu();
+    void buildContents();
+    void fitClientArea();
+    void contextCommand(int id);
+
+    Environment env_;
+    qint16 CurrentPage = 1;
+    QPointer<ContextMenu> menu_;
+    QPointer<MainWindowProc> proc_;
+    bool exiting_ = false;
+
+    ClickLabel *Picture1 = nullptr;
+    ClickLabel *zleft = nullptr;
+    ClickLabel *zright = nullptr;
+    ClickLabel *txtleft = nullptr;
+    ClickLabel *txtright = nullptr;
+    QLabel *leftNum = nullptr;
+    QLabel *rightNum = nullptr;
+    ClickLabel *lblback = nullptr;
+    ClickLabel *lblnext = nullptr;
+    QListWidget *lstOgl = nullptr;
+    // Below the visible area: seen only if the window is enlarged.
+    QLabel *n1 = nullptr;
+    QLabel *Label2 = nullptr; // LanguageModulePath
+
+    QMenu *mnu = nullptr;
+    QAction *ogl = nullptr;
+    QAction *FindTx = nullptr;
+    QAction *mnusrift = nullptr;
+    QAction *sav_t = nullptr;
+    QAction *mmail = nullptr;
+    QAction *sep = nullptr;
+    QAction *mnuExit = nullptr;
+    QMenu *bm = nullptr;
+    QAction *bmset = nullptr;
+    QAction *bml = nullptr;
+    QAction *about = nullptr;
+};

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "core/common/Environment.h"
+
+#include <QDialog>
+#include <QPointer>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTextEdit;
+class BalloonTip;
+namespace language {
+struct Captions;
+}
+
+// The search: every page that holds a word or phrase, and a double-click
+// turns the book to it.
+class frmFind final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmFind)
+
+public:
+    explicit frmFind(const Environment &env, QWidget *parent = nullptr);
+    ~frmFind() override;
+
+    void Form_Load();
+    void retranslate(const language::Captions &captions);
+    void cmdFind_Click();
+    void lstFound_DblClick();
+    void cmdCancel_Click();
+    // Saves the collected pages, headed by a summary line.
+    void cmds_Click();
+
+    QLineEdit *txtFind = nullptr;
+    QListWidget *lstFound = nullptr;
+    QGroupBox *frStat = nullptr;
+    QLabel *lblFnd = nullptr;
+    QLabel *lblStat = nullptr;
+    QCheckBox *chkReg = nullptr;
+    QPushButton *cmdFind = nullptr;
+    QPushButton *cmds = nullptr;
+    QPushButton *cmdCancel = nullptr;
+    // Outside the first client area: the full text of every matching page,
+    // seen when the window is enlarged.
+    QTextEdit *text1 = nullptr;
+
+Q_SIGNALS:
+    void pageChosen(qint16 page);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void prepareTip();
+
+    Environment env_;
+    QString captionModule_; // the module the captions came from
+    QString query_;
+    qint16 count_ = 0;
+    QString collected_;
+    QPointer<BalloonTip> tip_;
+};
+
+// The empty-query message follows the interface: Russian for a module in
+// Cyrillic script, English otherwise. `module` is the module the captions
+// came from.
+QString emptyQueryMessage(const QString &module);

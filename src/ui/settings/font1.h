@@ -1,0 +1,75 @@
+#pragma once
+
+#include "core/common/Environment.h"
+#include "core/settings/ReadingStyle.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+namespace language {
+struct Captions;
+}
+
+// The font-and-colour dialog: the reader tries a typeface, style, size,
+// effects and colour on a sample, applies them to the pages and keeps
+// them for the next start.
+class font1 final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(font1)
+
+public:
+    explicit font1(const Environment &env, QWidget *parent = nullptr);
+
+    // Takes the pages' look as it is now into the lists and the sample.
+    void Form_Load(const ReadingStyle &current);
+    void retranslate(const language::Captions &captions);
+    void cmbFont_Click(int index);
+    void chkUnderline_Click();
+    void chkStrikethru_Click();
+    void color_Click();
+    void cmdFontOriginal_Click();
+    void cmdFontApply_Click();
+    void Command1_Click();
+    // The save step: the four keys of program.ini.
+    void chkDef_Click();
+
+    static inline const QString SampleText = QStringLiteral("Арвий Квиллборн");
+
+    QLabel *lblFont = nullptr;
+    QLabel *lblStyle = nullptr;
+    QLabel *lblSize = nullptr;
+    std::array<QComboBox *, 3> cmbFont{};
+    QLabel *lblEffects = nullptr;
+    QCheckBox *chkStrikethru = nullptr;
+    QCheckBox *chkUnderline = nullptr;
+    QPushButton *color = nullptr;
+    QLabel *lblPreview = nullptr;
+    QLineEdit *txtPreview = nullptr;
+    QPushButton *cmdFontOriginal = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *cmdFontApply = nullptr;
+
+    qint32 sampleColour() const;
+
+Q_SIGNALS:
+    // Apply: the look the pages are to take now.
+    void applied(const ReadingStyle &style);
+
+private:
+    void setSampleColour(qint32 colour);
+    void select(int list, const QString &text);
+
+    Environment env_;
+};
+
+// Every screen typeface, with "Times New Roman" and "Arial" listed under
+// those names where they resolve to their metric twins, so the "original
+// look" can be chosen and is stored under the name the reader saw.
+QStringList screenFonts();

@@ -2,7 +2,8 @@
 """Tools for working on the verse in content/ without building the program.
 
   book.py text [FIRST [LAST]]   print poems FIRST..LAST with their entries and pages
-  book.py check                 the shape rules tst_book enforces, plus rhyme-word reuse
+  book.py check                 the shape rules tst_book enforces, plus rhyme-word reuse and
+                                counts of "И"-openings and comparison words (information only)
   book.py budget                characters per poem, for keeping the book's length fixed
   book.py keeps REV FIRST LAST  whether poems FIRST..LAST keep, against git revision REV, their
                                 total length and each page's blank-line and final-break status,
@@ -96,6 +97,27 @@ def cmd_keeps(args):
     return 0 if ok else 1
 
 
+AND_LINE = re.compile(r"^И(?![А-Яа-яЁё])")
+LIKENESS = re.compile(r"(?<![\w-])(как|словно|будто|точно)(?![\w-])", re.I)
+
+
+def report_style():
+    """Print, for information only, the two habits the book must cut: verse lines opening
+    with the word "И" and comparison words; each with the ten poems that have the most."""
+    ands, likes, lines = collections.Counter(), collections.Counter(), 0
+    for e in range(1, len(FIRST_PAGES) + 1):
+        for line in "".join(page(p) + "\r\n" for p in poem_pages(e)).split("\r\n"):
+            if line.strip():
+                lines += 1
+                ands[e] += bool(AND_LINE.match(line.lstrip(" .")))
+                likes[e] += len(LIKENESS.findall(line))
+    n = sum(ands.values())
+    print(f"lines opening with \"И\": {n} of {lines}, {100 * n / lines:.1f} % (at most 10 %)")
+    print("  most: " + ", ".join(f"{e}:{c}" for e, c in ands.most_common(10)))
+    print(f"comparison words (как, словно, будто, точно): {sum(likes.values())} (at most 80)")
+    print("  most: " + ", ".join(f"{e}:{c}" for e, c in likes.most_common(10)))
+
+
 def cmd_check(_):
     faults = []
     total = blank = ending = 0
@@ -142,6 +164,7 @@ def cmd_check(_):
     over = sorted((w, c) for w, c in counts.items() if c > 3)
     if over:
         print("line-final words in more than three poems: " + ", ".join(f"{w} {c}" for w, c in over))
+    report_style()
     for f in faults:
         print(f)
     ok = not faults and total == TOTAL and blank == 111 and ending == 34 and dotted == 42 and leading == 1

@@ -188,6 +188,7 @@ private Q_SLOTS:
 
         // A folder the user may write to but does not own is a package's
         // or a shared one: root's /usr/share, everyone's /tmp.
+        QVERIFY(!checks.readersOwn(QStringLiteral("/usr/share")));
         if (::geteuid() == 0) {
             QTemporaryDir others;
             QVERIFY(::chown(QFile::encodeName(others.path()).constData(), 65534, 65534) == 0);

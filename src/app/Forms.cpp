@@ -10,6 +10,7 @@
 #include "core/book/PageNumberText.h"
 #include "ui/search/frmFind.h"
 #include "ui/settings/font1.h"
+#include "ui/shell/ReaderMenu.h"
 #include "ui/shell/AboutBox.h"
 #include "core/mail/MailLink.h"
 
@@ -88,6 +89,13 @@ OpenBook *Forms::openBook()
         });
         connect(w, &OpenBook::commandChosen, this, &Forms::run);
         w->Form_Load();
+        // The right-click menu is hooked last, above the wheel hook, and
+        // lets go before the window does.
+        readerMenu_ = new ReaderMenu(w, env_.os.prompts());
+        connect(readerMenu_, &ReaderMenu::commandChosen, this, &Forms::run);
+        connect(w, &OpenBook::closing, readerMenu_, &ReaderMenu::UnhookMainWindow);
+        readerMenu_->HookMainWindow();
+        readerMenu_->BuildContextMenu(language::readMenuCaptions(modulePath_, env_.programFolder));
     });
 }
 
@@ -174,8 +182,8 @@ void Forms::ApplyLanguage(const QString &modulePath)
         frmFind();
         frmBMarks();
         frmLang();
-        if (openBook_)
-            openBook_->BuildContextMenu();
+        if (readerMenu_)
+            readerMenu_->BuildContextMenu(language::readMenuCaptions(modulePath, env_.programFolder));
         return;
     }
     if (openBook_)
@@ -184,8 +192,8 @@ void Forms::ApplyLanguage(const QString &modulePath)
     frmFind()->retranslate(captions);
     frmBMarks()->retranslate(captions);
     frmLang()->retranslate(captions);
-    if (openBook_)
-        openBook_->BuildContextMenu();
+    if (readerMenu_)
+        readerMenu_->BuildContextMenu(language::readMenuCaptions(modulePath, env_.programFolder));
 }
 
 void Forms::turnTo(qint16 page)

@@ -7,6 +7,7 @@
 #include <QPointer>
 
 class OpenBook;
+class ReaderMenu;
 class book;
 class font1;
 class frmLang;
@@ -74,6 +75,7 @@ private:
     bool toldNoLanguage_ = false;
     QPointer<book> splash_;
     QPointer<OpenBook> openBook_;
+    QPointer<ReaderMenu> readerMenu_;
     QPointer<::font1> font1_;
     QPointer<::frmFind> frmFind_;
     QPointer<::frmBMarks> frmBMarks_;

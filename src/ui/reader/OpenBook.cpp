@@ -11,10 +11,7 @@
 #include "core/book/PageNumberText.h"
 #include "core/book/PageStore.h"
 #include "ui/common/WheelHook.h"
-#include "core/settings/Profile.h"
-#include "core/settings/SettingsKeys.h"
-#include "ui/shell/ContextMenu.h"
-#include "ui/common/MainWindowProc.h"
+#include "core/settings/ReaderSettings.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -189,11 +186,12 @@ void OpenBook::buildContents()
 
 QString OpenBook::LanguageModulePath() const
 {
-    return Label2->text();
+    return modulePath_;
 }
 
 void OpenBook::setLanguageModulePath(const QString &path)
 {
+    modulePath_ = path;
     Label2->setText(path);
 }
 
@@ -218,29 +216,16 @@ void OpenBook::retranslate(const language::Captions &c)
 
 void OpenBook::Form_Load()
 {
-    const QString ini = env_.settingsFile();
-    using namespace settings;
-    const QString font = profile::readString(SectionGeneral, KeyFont, DefaultFont, ini, ReadingBuffer);
-    const QString size =
-        profile::readString(SectionGeneral, KeyFontSize, DefaultFontSize, ini, ReadingBuffer);
-    const QString colour =
-        profile::readString(SectionColour, KeyForeColor, DefaultForeColor, ini, ReadingBuffer);
-    // A size or colour the labels cannot take falls back to its default
-    // for this run alone; the file keeps what the reader wrote.
-    ReadingStyle style;
-    style.family = font;
-    style.pointSize = fontSizeFrom(size).value_or(DefaultFontSize.toFloat());
-    style.colour = colourFrom(colour).value_or(DefaultForeColor.toInt());
-    applyReadingStyle(style);
+    const settings::ReaderSettings read = settings::readReaderSettings(env_.settingsFile(), env_.englishModule());
+    applyReadingStyle(read.style);
     // Only at load do the titles take the reading face; they stay bold.
     for (ClickLabel *title : {zleft, zright}) {
         QFont f = title->font();
-        f.setFamily(font);
+        f.setFamily(*read.style.family);
         title->setFont(f);
     }
 
-    setLanguageModulePath(
-        profile::readString(SectionInterface, KeyLanguage, env_.englishModule(), ini, ReadingBuffer));
+    setLanguageModulePath(read.modulePath);
     Q_EMIT languageModuleRead(LanguageModulePath());
 
     auto *wheel = HookWheel(this);
@@ -249,87 +234,6 @@ void OpenBook::Form_Load()
     lblnext->show();
     ShowSpread(CurrentPage);
     fitClientArea();
-    HookMainWindow();
-}
-
-void OpenBook::HookMainWindow()
-{
-    if (proc_)
-        return;
-    menu_ = new ContextMenu(this);
-    connect(menu_, &ContextMenu::commandChosen, this, &OpenBook::contextCommand);
-    proc_ = new MainWindowProc(this);
-    connect(proc_, &MainWindowProc::menuWanted, this, &OpenBook::ShowContextMenu);
-    BuildContextMenu();
-}
-
-// The exit command arrives from inside the menu's own click handling: the
-// filter goes at once, the menu once that handling is over.
-void OpenBook::UnhookMainWindow()
-{
-    delete proc_.data();
-    if (menu_)
-        menu_->deleteLater();
-    menu_ = nullptr;
-}
-
-void OpenBook::BuildContextMenu()
-{
-    if (!menu_)
-        return;
-    language::Captions captions = language::readMenuCaptions(LanguageModulePath(), env_.programFolder);
-    // With no module to speak at all, the menu speaks as the windows do
-    // before any language is applied.
-    if (captions.at(18).isEmpty())
-        captions.text = {{18, QStringLiteral("Язык")},
-                         {3, QStringLiteral("Оглавление")},
-                         {8, QStringLiteral("Шрифт")},
-                         {5, QStringLiteral("Поиск...")},
-                         {6, QStringLiteral("Сохранение и печать...")},
-                         {11, QStringLiteral("Выход")},
-                         {48, QStringLiteral("Выбрать язык...")},
-                         {49, QStringLiteral("О языковых модулях...")}};
-    menu_->retranslate(captions);
-}
-
-void OpenBook::ShowContextMenu(const QPoint &globalPos)
-{
-    if (menu_)
-        menu_->ShowContextMenu(globalPos);
-}
-
-void OpenBook::contextCommand(int id)
-{
-    switch (id) {
-    case ContextMenu::Contents:
-        ShowContentsList();
-        break;
-    case ContextMenu::FontDialog:
-        Q_EMIT commandChosen(Command::FontDialogModal);
-        break;
-    case ContextMenu::Find:
-        Q_EMIT commandChosen(Command::Find);
-        break;
-    case ContextMenu::PoemWindow:
-        Q_EMIT commandChosen(Command::PoemDialogModal);
-        break;
-    case ContextMenu::LanguageChooser:
-        Q_EMIT commandChosen(Command::LanguageChooser);
-        break;
-    case ContextMenu::LanguageInfo:
-        env_.os.prompts().message(QStringLiteral("Языковые модули - файлы с расширением <lng>.\r\n"
-                                                 "В них содержатся метки и текст на разных языках,\r\n"
-                                                 "Вы можете переводить их на любой язык...\r\n"
-                                                 "Приятного Вам чтения."),
-                                  QStringLiteral("От авторов..."), platform::Icon::Information);
-        break;
-    case ContextMenu::Exit:
-        UnhookMainWindow();
-        close();
-        break;
-    default:
-        break;
-    }
 }
 
 void OpenBook::applyReadingStyle(const ReadingStyle &style)
@@ -480,7 +384,7 @@ void OpenBook::closeEvent(QCloseEvent *event)
     if (exiting_)
         return;
     exiting_ = true;
-    UnhookMainWindow();
+    Q_EMIT closing();
     QApplication::closeAllWindows();
     QCoreApplication::quit();
 }

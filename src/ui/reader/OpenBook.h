@@ -12,8 +12,6 @@ class QAction;
 class QLabel;
 class QListWidget;
 class QMenu;
-class ContextMenu;
-class MainWindowProc;
 namespace language {
 struct Captions;
 }
@@ -64,15 +62,6 @@ public:
     void setLanguageModulePath(const QString &path);
     void retranslate(const language::Captions &captions);
 
-    // The context menu: made at the end of the load (above the wheel hook)
-    // and gone on every way out of the program.
-    void HookMainWindow();
-    void UnhookMainWindow();
-    bool hooked() const { return !proc_.isNull(); }
-    // Rebuilt with fresh captions whenever the language is applied.
-    void BuildContextMenu();
-    void ShowContextMenu(const QPoint &globalPos);
-
     void lblnext_Click();
     void lblback_Click();
     void mnuExit_Click();
@@ -86,6 +75,8 @@ Q_SIGNALS:
     void languageModuleRead(const QString &modulePath);
     void commandChosen(Command command);
     void spreadShown(qint16 leftPage);
+    // The window is closing: whatever hooks into it lets go now.
+    void closing();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -96,12 +87,10 @@ private:
     void buildMenu();
     void buildContents();
     void fitClientArea();
-    void contextCommand(int id);
 
     Environment env_;
     qint16 CurrentPage = 1;
-    QPointer<ContextMenu> menu_;
-    QPointer<MainWindowProc> proc_;
+    QString modulePath_;
     bool exiting_ = false;
 
     ClickLabel *Picture1 = nullptr;
@@ -116,7 +105,7 @@ private:
     QListWidget *lstOgl = nullptr;
     // Below the visible area: seen only if the window is enlarged.
     QLabel *n1 = nullptr;
-    QLabel *Label2 = nullptr; // LanguageModulePath
+    QLabel *Label2 = nullptr; // shows the module path
 
     QMenu *mnu = nullptr;
     QAction *ogl = nullptr;

@@ -71,6 +71,18 @@ void ContextMenu::BuildContextMenu()
     item(PoemWindow);
     addSeparator();
     item(Exit);
+
+    // Until a module speaks, the menu speaks as the windows do before any
+    // language is applied.
+    retranslate({QString(),
+                 {{18, QStringLiteral("Язык")},
+                  {3, QStringLiteral("Оглавление")},
+                  {8, QStringLiteral("Шрифт")},
+                  {5, QStringLiteral("Поиск...")},
+                  {6, QStringLiteral("Сохранение и печать...")},
+                  {11, QStringLiteral("Выход")},
+                  {48, QStringLiteral("Выбрать язык...")},
+                  {49, QStringLiteral("О языковых модулях...")}}});
 }
 
 void ContextMenu::retranslate(const language::Captions &c)

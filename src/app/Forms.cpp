@@ -3,7 +3,9 @@
 #include "app/Splash.h"
 #include "bookmarks/frmBMarks.h"
 #include "language/Captions.h"
+#include "language/DialogLanguage.h"
 #include "language/LanguageModule.h"
+#include "language/ModuleLocale.h"
 #include "language/frmLang.h"
 #include "output/Dialog.h"
 #include "reader/OpenBook.h"
@@ -19,6 +21,7 @@ Forms::Forms(const Environment &env, QObject *parent)
     : QObject(parent)
     , env_(env)
     , modulePath_(env.englishModule())
+    , dialogLanguage_(new DialogLanguage(this))
 {
 }
 
@@ -178,6 +181,9 @@ void Forms::ApplyLanguage(const QString &modulePath)
             openBook_->BuildContextMenu();
         return;
     }
+    // From the module that speaks, which is eng.lng when the chosen one
+    // cannot: the toolkit's dialogs then stay in English with the captions.
+    dialogLanguage_->apply(language::localeFromModule(captions.module));
     if (openBook_)
         openBook_->retranslate(captions);
     font1()->retranslate(captions);

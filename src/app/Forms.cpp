@@ -112,6 +112,10 @@ OpenBook *Forms::openBook()
 {
     return create(frmFind_, [this](::frmFind *w) {
         connect(w, &frmFind::pageChosen, this, &Forms::turnTo);
+        connect(w, &frmFind::foundWordChosen, this, [this](const QString &query, bool caseSensitive) {
+            if (openBook_)
+                openBook_->markFound(query, caseSensitive);
+        });
         ApplyLanguage(modulePath_);
         w->Form_Load();
     });

@@ -7,7 +7,8 @@ namespace language {
 
 QString localeFromModule(const QString &modulePath)
 {
-    const QString locale = ReadIniString(InfoSection, QStringLiteral("locale"), QString(), modulePath).trimmed();
+    const QString locale =
+        ReadIniString(InfoSection, QStringLiteral("locale"), QString(), modulePath).trimmed();
     return locale.isEmpty() ? QStringLiteral("en") : locale;
 }
 
@@ -16,7 +17,8 @@ QStringList translationLocales(const QString &locale)
     QStringList chain{locale};
     if (locale == QLatin1String("be"))
         chain << QStringLiteral("ru");
-    chain.removeIf([](const QString &l) { return l == QLatin1String("en") || l.startsWith(QLatin1String("en_")); });
+    chain.removeIf(
+        [](const QString &l) { return l == QLatin1String("en") || l.startsWith(QLatin1String("en_")); });
     return chain;
 }
 

@@ -92,8 +92,9 @@ void FoundWordMark::paint()
                 continue;
             const qreal x1 = line.cursorToX(int(from));
             const qreal x2 = line.cursorToX(int(to));
-            painter.drawRoundedRect(QRectF(left + x1, area.top() + line.y(), x2 - x1, line.ascent() + line.descent()),
-                                    radius, radius);
+            painter.drawRoundedRect(
+                QRectF(left + x1, area.top() + line.y(), x2 - x1, line.ascent() + line.descent()), radius,
+                radius);
         }
     }
 }

@@ -412,11 +412,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("moduleFile");
         QTest::addColumn<QStringList>("buttons");
-        QTest::newRow("rus") << QStringLiteral("rus.lng") << QStringList{QStringLiteral("Сохранить"), QStringLiteral("Отмена")};
-        QTest::newRow("bel reads Russian") << QStringLiteral("bel.lng") << QStringList{QStringLiteral("Сохранить"), QStringLiteral("Отмена")};
-        QTest::newRow("5 is Ukrainian") << QStringLiteral("5.lng") << QStringList{QStringLiteral("Зберегти"), QStringLiteral("Скасувати")};
-        QTest::newRow("eng") << QStringLiteral("eng.lng") << QStringList{QStringLiteral("Save"), QStringLiteral("Cancel")};
-        QTest::newRow("tl is English") << QStringLiteral("tl.lng") << QStringList{QStringLiteral("Save"), QStringLiteral("Cancel")};
+        const QStringList russian{QStringLiteral("Сохранить"), QStringLiteral("Отмена")};
+        const QStringList english{QStringLiteral("Save"), QStringLiteral("Cancel")};
+        QTest::newRow("rus") << QStringLiteral("rus.lng") << russian;
+        QTest::newRow("bel reads Russian") << QStringLiteral("bel.lng") << russian;
+        QTest::newRow("5 is Ukrainian")
+            << QStringLiteral("5.lng")
+            << QStringList{QStringLiteral("Зберегти"), QStringLiteral("Скасувати")};
+        QTest::newRow("eng") << QStringLiteral("eng.lng") << english;
+        QTest::newRow("tl is English") << QStringLiteral("tl.lng") << english;
     }
     void toolkitDialogsSpeakTheModulesLanguage()
     {

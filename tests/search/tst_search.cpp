@@ -203,7 +203,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("left");
         QTest::addColumn<QStringList>("right");
         // The word stands on pages 25 and 26 alone, capitalised on 26.
-        QTest::newRow("any case") << QStringLiteral("РАЗЪЕЗД") << false << QStringList{QStringLiteral("разъезд")}
+        QTest::newRow("any case") << QStringLiteral("РАЗЪЕЗД") << false
+                                  << QStringList{QStringLiteral("разъезд")}
                                   << QStringList{QStringLiteral("Разъезд")};
         QTest::newRow("match case") << QStringLiteral("Разъезд") << true << QStringList{}
                                     << QStringList{QStringLiteral("Разъезд")};

@@ -19,10 +19,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 
@@ -79,6 +81,27 @@ int main(int argc, char *argv[])
         find->txtFind->setText(QStringLiteral("море"));
         find->cmdFind_Click();
         save(find, QStringLiteral("%1/search-%2.png").arg(out, tag));
+        // The spread of pages 105 and 106 holds the word once on each page.
+        const auto found = find->lstFound->findItems(QStringLiteral(" 105 "), Qt::MatchStartsWith);
+        if (!found.isEmpty()) {
+            find->lstFound->setCurrentItem(found.first());
+            find->lstFound_DblClick();
+            save(reader, QStringLiteral("%1/found-word-%2.png").arg(out, tag));
+        }
+        // The toolkit's save dialog, grabbed while it waits for the reader.
+        QTimer grabber;
+        QObject::connect(&grabber, &QTimer::timeout, [&] {
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                // Wide enough that the columns read whole.
+                dialog->resize(760, 440);
+                QCoreApplication::processEvents();
+                dialog->grab().save(QStringLiteral("%1/save-dialog-%2.png").arg(out, tag));
+                dialog->reject();
+            }
+        });
+        grabber.start(100);
+        (void)os.prompts().saveFileName(QStringLiteral("Сохранение в файл..."), QStringLiteral("Ночь.txt"));
+        grabber.stop();
         frmBMarks *marks = forms.frmBMarks();
         for (int page : {1, 53, 99, 145})
             marks->lstBMarks->addItem(QStringLiteral(" %1").arg(page));

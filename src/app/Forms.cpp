@@ -13,6 +13,8 @@
 #include "ui/shell/ReaderMenu.h"
 #include "ui/shell/AboutBox.h"
 #include "core/mail/MailLink.h"
+#include "ui/language/DialogLanguage.h"
+#include "core/language/ModuleLocale.h"
 
 #include <QLineEdit>
 
@@ -20,6 +22,7 @@ Forms::Forms(const Environment &env, QObject *parent)
     : QObject(parent)
     , env_(env)
     , modulePath_(env.englishModule())
+    , dialogLanguage_(new DialogLanguage(this))
 {
 }
 
@@ -117,6 +120,10 @@ OpenBook *Forms::openBook()
 {
     return create(frmFind_, [this](::frmFind *w) {
         connect(w, &frmFind::pageChosen, this, &Forms::turnTo);
+        connect(w, &frmFind::foundWordChosen, this, [this](const QString &query, bool caseSensitive) {
+            if (openBook_)
+                openBook_->markFound(query, caseSensitive);
+        });
         ApplyLanguage(modulePath_);
         w->Form_Load();
     });
@@ -186,6 +193,9 @@ void Forms::ApplyLanguage(const QString &modulePath)
             readerMenu_->BuildContextMenu(language::readMenuCaptions(modulePath, env_.programFolder));
         return;
     }
+    // From the module that speaks, which is eng.lng when the chosen one
+    // cannot: the toolkit's dialogs then stay in English with the captions.
+    dialogLanguage_->apply(language::localeFromModule(captions.module));
     if (openBook_)
         openBook_->retranslate(captions);
     font1()->retranslate(captions);

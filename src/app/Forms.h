@@ -14,6 +14,7 @@ class frmLang;
 class frmFind;
 class frmBMarks;
 class Dialog;
+class DialogLanguage;
 class QWidget;
 
 // The one place that knows every window. It creates each on first use,
@@ -46,7 +47,8 @@ public:
 
     // Sets every caption that follows the interface language from the
     // module at `modulePath` (or eng.lng when it is unusable), in the
-    // reading window and the four dialogs. A dialog that does not exist
+    // reading window and the four dialogs, and Qt's own dialogs speak the
+    // module's locale from the next one opened. A dialog that does not exist
     // yet is created, hidden, and so runs its load: the first call creates
     // font1, frmFind, frmBMarks and frmLang in that order.
     void ApplyLanguage(const QString &modulePath);
@@ -81,4 +83,5 @@ private:
     QPointer<::frmBMarks> frmBMarks_;
     QPointer<::frmLang> frmLang_;
     QPointer<::Dialog> dialog_;
+    DialogLanguage *dialogLanguage_ = nullptr;
 };

@@ -10,17 +10,21 @@
 #include "ui/search/frmFind.h"
 #include "core/settings/Profile.h"
 #include "ui/settings/font1.h"
+#include "platform/LinuxPlatform.h"
 #include "support/TestProgram.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -400,6 +404,49 @@ private Q_SLOTS:
         program->forms->frmLang()->cmdCancel_Click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(program->forms->frmLang()->lfff->count(), 2);
+    }
+
+    // Qt's own dialogs follow the module's locale, through a near language
+    // where Qt has none, and the last language applied wins.
+    void toolkitDialogsSpeakTheModulesLanguage_data()
+    {
+        QTest::addColumn<QString>("moduleFile");
+        QTest::addColumn<QStringList>("buttons");
+        const QStringList russian{QStringLiteral("Сохранить"), QStringLiteral("Отмена")};
+        const QStringList english{QStringLiteral("Save"), QStringLiteral("Cancel")};
+        QTest::newRow("rus") << QStringLiteral("rus.lng") << russian;
+        QTest::newRow("bel reads Russian") << QStringLiteral("bel.lng") << russian;
+        QTest::newRow("5 is Ukrainian")
+            << QStringLiteral("5.lng")
+            << QStringList{QStringLiteral("Зберегти"), QStringLiteral("Скасувати")};
+        QTest::newRow("eng") << QStringLiteral("eng.lng") << english;
+        QTest::newRow("tl is English") << QStringLiteral("tl.lng") << english;
+    }
+    void toolkitDialogsSpeakTheModulesLanguage()
+    {
+        QFETCH(QString, moduleFile);
+        QFETCH(QStringList, buttons);
+        QFile::remove(program->path(QStringLiteral("language/eng.lng")));
+        program->installShippedModules();
+        program->forms->ApplyLanguage(program->path(QStringLiteral("language/de.lng")));
+        program->forms->ApplyLanguage(program->path(QStringLiteral("language/") + moduleFile));
+
+        // The buttons of the real save dialog, read while it is open.
+        QStringList seen;
+        QTimer reader;
+        QObject::connect(&reader, &QTimer::timeout, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            auto *box = part<QDialogButtonBox>(dialog, "buttonBox");
+            for (auto button : {QDialogButtonBox::Save, QDialogButtonBox::Cancel})
+                seen << box->button(button)->text().remove(QLatin1Char('&'));
+            dialog->reject();
+        });
+        reader.start(10);
+        platform::QtPrompts prompts;
+        QVERIFY(!prompts.saveFileName(QStringLiteral("Сохранение в файл..."), QStringLiteral("Ночь.txt")));
+        QCOMPARE(seen, buttons);
     }
 
     void noModuleWarnsAndEnds()

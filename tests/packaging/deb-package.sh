@@ -24,7 +24,7 @@ fi
 deb=$(ls "$KV_WORK"/pkg/kvillborn_*.deb)
 [[ $(dpkg-deb -f "$deb" Version) == 0.4.0.83 ]] || kv_fail "wrong version: $(dpkg-deb -f "$deb" Version)"
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libxcb1 fonts-liberation2; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libxcb1 fonts-liberation2 qt6-translations-l10n; do
     [[ $depends == *"$needed"* ]] || kv_fail "Depends lacks $needed: $depends"
 done
 

@@ -6,9 +6,11 @@
 #include "core/book/PageStore.h"
 #include "core/search/PageSearch.h"
 #include "ui/search/frmFind.h"
+#include "ui/reader/FoundWordMark.h"
 #include "support/Clicks.h"
 #include "support/TestProgram.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
@@ -76,6 +78,15 @@ class TestSearch : public QObject
         QListWidgetItem *item = f->lstFound->item(row);
         f->lstFound->scrollToItem(item);
         doubleClickAt(f->lstFound->viewport(), f->lstFound->visualItemRect(item).center());
+    }
+    // The words a page shows marked, as they stand on the page.
+    QStringList marked(const char *page) const
+    {
+        const auto *label = part<QLabel>(w, page);
+        QStringList words;
+        for (const search::FoundRange &r : part<FoundWordMark>(label, "foundWordMark")->ranges())
+            words << label->text().mid(r.start, r.length);
+        return words;
     }
 
 private Q_SLOTS:
@@ -180,6 +191,48 @@ private Q_SLOTS:
         QCOMPARE(w->currentPage(), qint16(spread));
         QCOMPARE(part<QLabel>(w, "rightNum")->text(), QStringLiteral(" %1").arg(spread + 1));
         QCOMPARE(f->lstFound->count(), 1); // the results stay
+    }
+
+    // After a jump from a result the query is marked on both pages, case
+    // as it was searched, while screen readers still get the page's plain
+    // words; the next turn, or the next search, takes the mark away.
+    void foundWordIsMarkedUntilTheSpreadChanges_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<bool>("exactCase");
+        QTest::addColumn<QStringList>("left");
+        QTest::addColumn<QStringList>("right");
+        // The word stands on pages 25 and 26 alone, capitalised on 26.
+        QTest::newRow("any case") << QStringLiteral("РАЗЪЕЗД") << false
+                                  << QStringList{QStringLiteral("разъезд")}
+                                  << QStringList{QStringLiteral("Разъезд")};
+        QTest::newRow("match case") << QStringLiteral("Разъезд") << true << QStringList{}
+                                    << QStringList{QStringLiteral("Разъезд")};
+    }
+    void foundWordIsMarkedUntilTheSpreadChanges()
+    {
+        QFETCH(QString, query);
+        QFETCH(bool, exactCase);
+        QFETCH(QStringList, left);
+        QFETCH(QStringList, right);
+        w->show();
+        find(query, exactCase);
+        doubleClick(0);
+        QCOMPARE(w->currentPage(), qint16(25));
+        QCOMPARE(marked("txtleft"), left);
+        QCOMPARE(marked("txtright"), right);
+        for (auto [page, number] : {std::pair{"txtleft", 25}, std::pair{"txtright", 26}})
+            QCOMPARE(QAccessible::queryAccessibleInterface(part<QLabel>(w, page))->text(QAccessible::Name),
+                     *bookdata::LoadPageText(number));
+
+        QTest::mouseClick(part<QLabel>(w, "lblnext"), Qt::LeftButton);
+        QCOMPARE(w->currentPage(), qint16(27));
+        QCOMPARE(marked("txtleft") + marked("txtright"), QStringList{});
+
+        doubleClick(0);
+        QCOMPARE(marked("txtright"), right);
+        find(query, exactCase);
+        QCOMPARE(marked("txtleft") + marked("txtright"), QStringList{});
     }
 
     void emptyQueryIsToldInTheInterfaceLanguage()

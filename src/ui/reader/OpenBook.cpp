@@ -12,6 +12,11 @@
 #include "core/book/PageStore.h"
 #include "ui/common/WheelHook.h"
 #include "core/settings/ReaderSettings.h"
+#include "ui/reader/FoundWordMark.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
+#include "ui/shell/ContextMenu.h"
+#include "ui/common/MainWindowProc.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -126,6 +131,8 @@ void OpenBook::buildPage()
     zright = label("zright", twipRect(5520, 360, 4935, 495), true);
     txtleft = label("txtleft", twipRect(240, 960, 4815, 5415), false);
     txtright = label("txtright", twipRect(5520, 960, 4935, 5415), false);
+    leftMark_ = new FoundWordMark(txtleft);
+    rightMark_ = new FoundWordMark(txtright);
 
     auto number = [this](const char *name, int left, int top) {
         auto *l = new QLabel(Picture1);
@@ -313,6 +320,12 @@ bool OpenBook::TurnToPage(qint16 page)
     return true;
 }
 
+void OpenBook::markFound(const QString &query, bool caseSensitive)
+{
+    leftMark_->mark(query, caseSensitive);
+    rightMark_->mark(query, caseSensitive);
+}
+
 void OpenBook::ShowSpread(const qint16 &p)
 {
     if (p <= bookdata::FirstSpread) {
@@ -325,6 +338,8 @@ void OpenBook::ShowSpread(const qint16 &p)
         lblnext->show();
         lblback->show();
     }
+    leftMark_->clear();
+    rightMark_->clear();
     txtleft->setText(bookdata::LoadPageText(p).value_or(QString()));
     txtright->setText(bookdata::LoadPageText(p + 1).value_or(QString()));
     leftNum->setText(spreadEntry());

@@ -8,6 +8,7 @@
 #include <QPointer>
 
 class ClickLabel;
+class FoundWordMark;
 class QAction;
 class QLabel;
 class QListWidget;
@@ -45,6 +46,9 @@ public:
     // Shows the spread that holds `page` (bookmarks, search results); a
     // number that names no page of the book changes nothing.
     bool TurnToPage(qint16 page);
+    // Marks `query` wherever it stands on the spread on screen, until the
+    // next spread is shown; an empty query takes the mark away.
+    void markFound(const QString &query, bool caseSensitive);
     // One spread on (1) or back (-1), where the book has one; 0 shows the
     // spread on screen again.
     void turn(int direction);
@@ -98,6 +102,8 @@ private:
     ClickLabel *zright = nullptr;
     ClickLabel *txtleft = nullptr;
     ClickLabel *txtright = nullptr;
+    FoundWordMark *leftMark_ = nullptr;
+    FoundWordMark *rightMark_ = nullptr;
     QLabel *leftNum = nullptr;
     QLabel *rightNum = nullptr;
     ClickLabel *lblback = nullptr;

@@ -155,6 +155,7 @@ void frmFind::cmdFind_Click()
     collected_.clear();
     count_ = 0;
     lblStat->setText(QStringLiteral("0"));
+    Q_EMIT foundWordChosen(QString(), false);
 
     query_ = txtFind->text();
     if (query_.isEmpty()) {
@@ -162,9 +163,9 @@ void frmFind::cmdFind_Click()
                                   platform::Icon::None);
         return;
     }
-    const bool caseSensitive = chkReg->isChecked();
+    caseSensitive_ = chkReg->isChecked();
     QStringList lines;
-    for (const search::Match &match : search::findPages(query_, caseSensitive)) {
+    for (const search::Match &match : search::findPages(query_, caseSensitive_)) {
         lines << match.line;
         // Pages are kept apart by an empty line, so the saved text reads
         // as a set of pages.
@@ -196,6 +197,7 @@ void frmFind::lstFound_DblClick()
     if (!item || !item->isSelected())
         return;
     Q_EMIT pageChosen(pagetext::numberAtStart(item->text(), 5));
+    Q_EMIT foundWordChosen(query_, caseSensitive_);
 }
 
 void frmFind::cmdCancel_Click()

@@ -51,6 +51,10 @@ public:
 
 Q_SIGNALS:
     void pageChosen(qint16 page);
+    // Follows pageChosen from a result: the word to mark on the spread now
+    // shown, case as it was searched. A new search sends an empty query,
+    // which takes the last mark away.
+    void foundWordChosen(const QString &query, bool caseSensitive);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -61,6 +65,7 @@ private:
     Environment env_;
     QString captionModule_; // the module the captions came from
     QString query_;
+    bool caseSensitive_ = false; // as query_ was searched
     qint16 count_ = 0;
     QString collected_;
     QPointer<BalloonTip> tip_;

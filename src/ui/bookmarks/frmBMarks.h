@@ -34,11 +34,11 @@ public:
     void cmdRem_Click();
     void cmdCancel_Click();
 
-    QListWidget *lstBMarks = nullptr;
-    QPushButton *cmdGo = nullptr;
-    QPushButton *cmdAdd = nullptr;
-    QPushButton *cmdRem = nullptr;
-    QPushButton *cmdCancel = nullptr;
+    QListWidget *lstBMarks = nullptr; // the marked spreads
+    QPushButton *cmdGo = nullptr;     // goes to the chosen mark
+    QPushButton *cmdAdd = nullptr;    // marks the spread on screen
+    QPushButton *cmdRem = nullptr;    // removes the chosen mark
+    QPushButton *cmdCancel = nullptr; // saves and closes
 
     QStringList entries() const;
 

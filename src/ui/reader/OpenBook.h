@@ -97,32 +97,32 @@ private:
     QString modulePath_;
     bool exiting_ = false;
 
-    ClickLabel *Picture1 = nullptr;
-    ClickLabel *zleft = nullptr;
-    ClickLabel *zright = nullptr;
-    ClickLabel *txtleft = nullptr;
-    ClickLabel *txtright = nullptr;
+    ClickLabel *Picture1 = nullptr; // the open book the pages lie on
+    ClickLabel *zleft = nullptr;    // the title line over the left page
+    ClickLabel *zright = nullptr;   // the title line over the right page
+    ClickLabel *txtleft = nullptr;  // the left page's verse
+    ClickLabel *txtright = nullptr; // the right page's verse
     FoundWordMark *leftMark_ = nullptr;
     FoundWordMark *rightMark_ = nullptr;
     QLabel *leftNum = nullptr;
     QLabel *rightNum = nullptr;
-    ClickLabel *lblback = nullptr;
-    ClickLabel *lblnext = nullptr;
-    QListWidget *lstOgl = nullptr;
+    ClickLabel *lblback = nullptr;  // turns one spread back
+    ClickLabel *lblnext = nullptr;  // turns one spread on
+    QListWidget *lstOgl = nullptr;  // the contents, laid over the left page
     // Below the visible area: seen only if the window is enlarged.
-    QLabel *n1 = nullptr;
+    QLabel *n1 = nullptr;           // the contents entry last chosen
     QLabel *Label2 = nullptr; // shows the module path
 
-    QMenu *mnu = nullptr;
-    QAction *ogl = nullptr;
-    QAction *FindTx = nullptr;
-    QAction *mnusrift = nullptr;
-    QAction *sav_t = nullptr;
-    QAction *mmail = nullptr;
+    QMenu *mnu = nullptr;        // "Menu"
+    QAction *ogl = nullptr;      // opens the contents
+    QAction *FindTx = nullptr;   // opens the search
+    QAction *mnusrift = nullptr; // opens the font and colour window
+    QAction *sav_t = nullptr;    // opens the poem window
+    QAction *mmail = nullptr;    // writes to the authors
     QAction *sep = nullptr;
-    QAction *mnuExit = nullptr;
-    QMenu *bm = nullptr;
-    QAction *bmset = nullptr;
-    QAction *bml = nullptr;
-    QAction *about = nullptr;
+    QAction *mnuExit = nullptr;  // ends the program
+    QMenu *bm = nullptr;         // "Bookmarks"
+    QAction *bmset = nullptr;    // marks the spread on screen
+    QAction *bml = nullptr;      // shows the marks
+    QAction *about = nullptr;    // the about box
 };

@@ -278,6 +278,8 @@ private Q_SLOTS:
         for (int page : pagesWith(word, Qt::CaseInsensitive))
             QVERIFY(saved.contains(*bookdata::LoadPageText(page)));
         QCOMPARE(program->os->fakePrompts.saveDialogs.size(), 1);
+        QCOMPARE(program->os->fakePrompts.saveSuggestions,
+                 QStringList{QStringLiteral("Поиск - %1.txt").arg(word)});
         QCOMPARE(program->os->fakePrompts.dialogOwners, QList<QObject *>{f});
 
         // Cancel writes nothing; a path that cannot be written is told.

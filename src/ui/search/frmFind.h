@@ -66,8 +66,7 @@ private:
     QString captionModule_; // the module the captions came from
     QString query_;
     bool caseSensitive_ = false; // as query_ was searched
-    qint16 count_ = 0;
-    QString collected_;
+    QList<int> foundPages_;      // by the last search, in page order
     QPointer<BalloonTip> tip_;
 };
 

@@ -1,5 +1,7 @@
 #include "core/startup/Startup.h"
 
+#include "core/common/Version.h"
+
 #include <exception>
 
 namespace startup {
@@ -16,9 +18,7 @@ bool versionAccepted(platform::OsVersion v)
 
 QString instanceTitle(const QString &productName, const QString &version)
 {
-    const QStringList parts = version.split(QLatin1Char('.'));
-    return productName + QLatin1Char(' ') + QString::number(parts.value(0).toInt()) + QLatin1Char('.') +
-           QString::number(parts.value(1).toInt());
+    return productName + QLatin1Char(' ') + versionFields(version, {0, 1});
 }
 
 bool FindRunningInstance(platform::Platform &os, const QString &title)

@@ -55,6 +55,9 @@ frmFind::frmFind(const Environment &env, QWidget *parent)
     // Enter must not reach the default button and search again.
     auto *choice = new ListChoice(lstFound, ListChoice::Mouse::DoubleClick);
     connect(choice, &ListChoice::chosen, this, &frmFind::lstFound_DblClick);
+    tip_ = new WindowTip(
+        lstFound,
+        QStringLiteral("Арвий Квиллборн\r\nВведите слово или фразу для поиска,\r\nи нажмите <Найти>..."));
 
     frStat = new QGroupBox(this);
     frStat->setObjectName(QStringLiteral("frStat"));
@@ -107,33 +110,10 @@ frmFind::frmFind(const Environment &env, QWidget *parent)
     centreOnScreen(this);
 }
 
-frmFind::~frmFind()
-{
-    DestroyTipWindows();
-}
-
 void frmFind::Form_Load()
 {
-    prepareTip();
+    tip_->prepare();
     lstFound->clear();
-}
-
-void frmFind::prepareTip()
-{
-    InitTipControls(ICC_BAR_CLASSES);
-    tip_ = CreateTipWindow(this, true);
-    AddTip(tip_, lstFound,
-           QStringLiteral("Арвий Квиллборн\r\nВведите слово или фразу для поиска,\r\nи нажмите <Найти>..."),
-           BookTipLook);
-}
-
-// Another window may have destroyed every tip while this one stayed
-// loaded; the reader opening it now still gets the help.
-void frmFind::showEvent(QShowEvent *event)
-{
-    if (!tip_)
-        prepareTip();
-    QDialog::showEvent(event);
 }
 
 void frmFind::retranslate(const language::Captions &c)

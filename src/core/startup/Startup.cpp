@@ -1,5 +1,6 @@
 #include "core/startup/Startup.h"
 
+#include "core/common/ProgramFiles.h"
 #include "core/common/Version.h"
 
 #include <exception>
@@ -42,7 +43,7 @@ Outcome Main(platform::Platform &os, const Folders &folders, const QString &titl
              const SplashLoader &loadSplash)
 {
     const QString language =
-        (folders.own.isEmpty() ? folders.program : folders.own) + QStringLiteral("/language");
+        programfiles::languageFolder(folders.own.isEmpty() ? folders.program : folders.own);
     os.makeFolder(language);
     const platform::OsVersion version = os.osVersion();
     // Whatever fails from here on is told as what it is; only a running

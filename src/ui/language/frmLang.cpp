@@ -66,8 +66,8 @@ bool frmLang::Form_Load()
     const QList<language::ModuleFile> modules = language::scanModules(program);
     if (modules.isEmpty()) {
         auto &os = env_.os;
-        os.prompts().message(QStringLiteral("В директории: - ") + program +
-                                 QStringLiteral("/language.\r\n"
+        os.prompts().message(QStringLiteral("В директории: - ") + env_.languageFolder() +
+                                 QStringLiteral(".\r\n"
                                                 "не найдены языковые модули\r\n"
                                                 "Вы должны поместить их туда самостоятельно.\r\n"
                                                 "\r\n"

@@ -146,10 +146,7 @@ void frmFind::cmdFind_Click()
         foundPages_ << match.page;
         // The line keeps the page's own line breaks; on screen they read
         // as verse is quoted inline.
-        auto *item =
-            new QListWidgetItem(QString(match.line).replace(QStringLiteral("\r\n"), QStringLiteral(" / ")));
-        item->setData(Qt::UserRole, match.line);
-        lstFound->addItem(item);
+        lstFound->addItem(QString(match.line).replace(QStringLiteral("\r\n"), QStringLiteral(" / ")));
     }
     if (!foundPages_.isEmpty())
         cmds->setEnabled(true);

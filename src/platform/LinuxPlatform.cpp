@@ -1,5 +1,6 @@
 #include "platform/LinuxPlatform.h"
 
+#include "core/common/ColourNumber.h"
 #include "platform/X11Windows.h"
 
 #include <QApplication>
@@ -54,7 +55,7 @@ std::optional<qint32> QtPrompts::chooseColour()
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const QColor c = dialog.selectedColor();
-    return c.red() + 256 * c.green() + 65536 * c.blue();
+    return colourNumber({c.red(), c.green(), c.blue()});
 }
 
 namespace {

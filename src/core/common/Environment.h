@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/ProgramFiles.h"
 #include "platform/Platform.h"
 
 #include <QString>
@@ -11,9 +12,8 @@ struct Environment
     platform::Platform &os;
     QString programFolder; // holds program.ini, the language folder and the bookmarks
 
-    QString settingsFile() const { return programFolder + QStringLiteral("/program.ini"); }
+    QString settingsFile() const { return programfiles::settingsFile(programFolder); }
     QString bookmarkFile() const { return programFolder + QStringLiteral("/kvibmark.dat"); }
-    QString languageFolder() const { return programFolder + QStringLiteral("/language"); }
-    // The module a first start speaks, and every unusable one falls back to.
-    QString englishModule() const { return languageFolder() + QStringLiteral("/eng.lng"); }
+    QString languageFolder() const { return programfiles::languageFolder(programFolder); }
+    QString englishModule() const { return programfiles::englishModule(programFolder); }
 };

@@ -31,7 +31,7 @@ Captions readMenuCaptions(const QString &modulePath, const QString &programFolde
 {
     if (!ReadLanguageString(CaptionSection, QStringLiteral("L18"), QString(), modulePath).isEmpty())
         return readAll(modulePath);
-    return readAll(languageFolder(programFolder) + QStringLiteral("/eng.lng"));
+    return readAll(programfiles::englishModule(programFolder));
 }
 
 } // namespace language

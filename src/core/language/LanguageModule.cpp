@@ -12,7 +12,7 @@ QString usableModule(const QString &path, const QString &programFolder)
 {
     if (!ReadIniString(CaptionSection, QStringLiteral("L1"), QString(), path).isEmpty())
         return path;
-    return languageFolder(programFolder) + QStringLiteral("/eng.lng");
+    return programfiles::englishModule(programFolder);
 }
 
 QString entryText(const QString &lang, const QString &authors)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/ProgramFiles.h"
+
 #include <QList>
 #include <QString>
 
@@ -15,10 +17,7 @@ inline const QString InfoSection = QStringLiteral("general");
 // otherwise eng.lng of the program's language folder (whatever that holds).
 QString usableModule(const QString &path, const QString &programFolder);
 
-inline QString languageFolder(const QString &programFolder)
-{
-    return programFolder + QStringLiteral("/language");
-}
+using programfiles::languageFolder;
 
 struct ModuleFile
 {

@@ -43,14 +43,16 @@ QString savedPoemText(const QString &text)
     return QString::fromUtf8(PoetName) + QStringLiteral("\r\n") + text + QStringLiteral("\r\n");
 }
 
-QString fileNameFrom(const QString &entryText)
+QString withoutReservedCharacters(const QString &text)
 {
     static const QRegularExpression reserved(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]"));
+    return QString(text).replace(reserved, QStringLiteral("_"));
+}
+
+QString fileNameFrom(const QString &entryText)
+{
     static const QRegularExpression dotsAndSpaces(QStringLiteral("^[.\\s]+|[.\\s]+$"));
-    QString name = entryText;
-    name.replace(reserved, QStringLiteral("_"));
-    name.remove(dotsAndSpaces);
-    return name;
+    return withoutReservedCharacters(entryText).remove(dotsAndSpaces);
 }
 
 } // namespace output

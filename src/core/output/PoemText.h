@@ -21,6 +21,10 @@ QString poemText(int entry);
 // closing line break. An empty text still gives the name and an empty line.
 QString savedPoemText(const QString &text);
 
+// `text` with every character some desktop refuses in a file name (path
+// separators, reserved and control characters) turned into "_".
+QString withoutReservedCharacters(const QString &text);
+
 // A name a file can have on any desktop, taken from a contents entry: no
 // path separators or reserved characters, and no leading or trailing dots
 // or spaces (an entry such as "...и снова" must not become a hidden file,

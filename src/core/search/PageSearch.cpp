@@ -24,7 +24,7 @@ const std::vector<SearchPage> &searchPages()
         // Page by page until the store has no more pages.
         for (int n = 1;; ++n) {
             const auto text = bookdata::LoadPageText(n);
-            if (!text || *text == QLatin1String("EOF"))
+            if (!text)
                 break;
             book.push_back({*text, text->toLower()});
         }

@@ -52,7 +52,7 @@ void takeShippedFiles(platform::Platform &os, const ProgramFolders &folders)
     // Modules in the shipped folder's own language folder: an administrator
     // may lay them there, and a start with the rights to write there moves
     // the shipped ones in, where the start-up no longer finds them.
-    const QDir shippedLanguages(folders.shipped + QStringLiteral("/language"));
+    const QDir shippedLanguages(programfiles::languageFolder(folders.shipped));
     for (const QString &module : shippedLanguages.entryList({QStringLiteral("*.lng")}, QDir::Files))
         os.copyWithoutOverwrite(shippedLanguages.filePath(module),
                                 folders.languageFolder() + QLatin1Char('/') + module);

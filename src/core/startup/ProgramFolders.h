@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/ProgramFiles.h"
 #include "platform/Platform.h"
 
 #include <QString>
@@ -21,11 +22,11 @@ struct ProgramFolders
     QString own;     // program.ini and language/: shipped when we may write there
 
     [[nodiscard]] bool separate() const { return own != shipped; }
-    [[nodiscard]] QString settingsFile() const { return own + QStringLiteral("/program.ini"); }
+    [[nodiscard]] QString settingsFile() const { return programfiles::settingsFile(own); }
     // A program.ini laid beside the shipped files holds the defaults of a
     // reader who has not chosen anything yet.
-    [[nodiscard]] QString shippedSettings() const { return shipped + QStringLiteral("/program.ini"); }
-    [[nodiscard]] QString languageFolder() const { return own + QStringLiteral("/language"); }
+    [[nodiscard]] QString shippedSettings() const { return programfiles::settingsFile(shipped); }
+    [[nodiscard]] QString languageFolder() const { return programfiles::languageFolder(own); }
 };
 
 // What the decision asks of the file system, so it can be told anything.

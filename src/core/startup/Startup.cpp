@@ -1,5 +1,8 @@
 #include "core/startup/Startup.h"
 
+#include "core/common/ProgramFiles.h"
+#include "core/common/Version.h"
+
 #include <exception>
 
 namespace startup {
@@ -16,9 +19,7 @@ bool versionAccepted(platform::OsVersion v)
 
 QString instanceTitle(const QString &productName, const QString &version)
 {
-    const QStringList parts = version.split(QLatin1Char('.'));
-    return productName + QLatin1Char(' ') + QString::number(parts.value(0).toInt()) + QLatin1Char('.') +
-           QString::number(parts.value(1).toInt());
+    return productName + QLatin1Char(' ') + versionFields(version, {0, 1});
 }
 
 bool FindRunningInstance(platform::Platform &os, const QString &title)
@@ -42,7 +43,7 @@ Outcome Main(platform::Platform &os, const Folders &folders, const QString &titl
              const SplashLoader &loadSplash)
 {
     const QString language =
-        (folders.own.isEmpty() ? folders.program : folders.own) + QStringLiteral("/language");
+        programfiles::languageFolder(folders.own.isEmpty() ? folders.program : folders.own);
     os.makeFolder(language);
     const platform::OsVersion version = os.osVersion();
     // Whatever fails from here on is told as what it is; only a running

@@ -43,33 +43,13 @@ frmLang::frmLang(const Environment &env, QWidget *parent)
     tf->setObjectName(QStringLiteral("tf"));
     tf->setGeometry(0, px(2760), px(3255), px(495));
 
+    // The chooser is unloaded whenever it closes, and takes every tip with it.
+    tip_ = new WindowTip(
+        lfff, QStringLiteral("Арвий Квиллборн\r\nВыберите язык интерфейса,\r\nи нажмите <Применить>..."));
+
     QWidget::setTabOrder(lfff, cmdApply);
     QWidget::setTabOrder(cmdApply, cmdCancel);
     centreOnScreen(this);
-}
-
-// The chooser is unloaded whenever it closes, and takes every tip with it.
-frmLang::~frmLang()
-{
-    DestroyTipWindows();
-}
-
-void frmLang::prepareTip()
-{
-    InitTipControls(ICC_BAR_CLASSES);
-    tip_ = CreateTipWindow(this, true);
-    AddTip(tip_, lfff,
-           QStringLiteral("Арвий Квиллборн\r\nВыберите язык интерфейса,\r\nи нажмите <Применить>..."),
-           BookTipLook);
-}
-
-// Another window may have destroyed every tip while this one stayed
-// loaded; the reader opening it now still gets the help.
-void frmLang::showEvent(QShowEvent *event)
-{
-    if (!tip_)
-        prepareTip();
-    QDialog::showEvent(event);
 }
 
 void frmLang::retranslate(const language::Captions &c)
@@ -81,13 +61,13 @@ void frmLang::retranslate(const language::Captions &c)
 
 bool frmLang::Form_Load()
 {
-    prepareTip();
+    tip_->prepare();
     const QString program = env_.programFolder;
     const QList<language::ModuleFile> modules = language::scanModules(program);
     if (modules.isEmpty()) {
         auto &os = env_.os;
-        os.prompts().message(QStringLiteral("В директории: - ") + program +
-                                 QStringLiteral("/language.\r\n"
+        os.prompts().message(QStringLiteral("В директории: - ") + env_.languageFolder() +
+                                 QStringLiteral(".\r\n"
                                                 "не найдены языковые модули\r\n"
                                                 "Вы должны поместить их туда самостоятельно.\r\n"
                                                 "\r\n"

@@ -3,13 +3,12 @@
 #include "core/common/Environment.h"
 
 #include <QDialog>
-#include <QPointer>
 #include <QStringList>
 
 class QLabel;
 class QListWidget;
 class QPushButton;
-class BalloonTip;
+class WindowTip;
 namespace language {
 struct Captions;
 }
@@ -24,7 +23,6 @@ class frmLang final : public QDialog
 
 public:
     explicit frmLang(const Environment &env, QWidget *parent = nullptr);
-    ~frmLang() override;
     void retranslate(const language::Captions &captions);
 
     // False when the folder holds no module: the warning was shown and the
@@ -47,12 +45,7 @@ Q_SIGNALS:
     // already in program.ini, or the reader was told why not).
     void moduleChosen(const QString &modulePath);
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
-    void prepareTip();
-
     Environment env_;
-    QPointer<BalloonTip> tip_;
+    WindowTip *tip_ = nullptr;
 };

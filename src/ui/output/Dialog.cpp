@@ -80,16 +80,15 @@ void Dialog::lstOgl_Click()
     const QList<QListWidgetItem *> selected = lstOgl->selectedItems();
     if (selected.isEmpty())
         return;
-    // Replaced, never added to: a second choice is a new text.
     chosenEntry_ = selected.first()->text();
-    Rt = chosenEntry_ + QStringLiteral("\r\n\r\n");
     AssemblePoemText();
 }
 
 void Dialog::AssemblePoemText()
 {
     n1 = static_cast<qint16>(lstOgl->currentRow() + 1);
-    Rt += output::poemPagesText(n1);
+    // Replaced, never added to: a second choice is a new text.
+    Rt = output::poemText(n1);
 }
 
 void Dialog::CancelButton_Click()

@@ -32,6 +32,7 @@ public:
     const QString &text() const { return Rt; }
 
     void lstOgl_Click();
+    // Rt becomes the chosen entry's whole text, heading and pages.
     void AssemblePoemText();
     void OKButton_Click();     // word processor
     void CancelButton_Click(); // save

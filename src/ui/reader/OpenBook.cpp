@@ -347,7 +347,6 @@ void OpenBook::ShowSpread(const qint16 &p)
     rightNum->setText(pagetext::pageNumberText(p + 1));
     rightNum->adjustSize();
     ShowPageTitle();
-    Q_EMIT spreadShown(p);
 }
 
 void OpenBook::ShowPageTitle()

@@ -78,7 +78,6 @@ Q_SIGNALS:
     // must be applied now, before the load goes on.
     void languageModuleRead(const QString &modulePath);
     void commandChosen(Command command);
-    void spreadShown(qint16 leftPage);
     // The window is closing: whatever hooks into it lets go now.
     void closing();
 

@@ -7,10 +7,10 @@
 #include "core/output/SaveText.h"
 #include "ui/common/ListChoice.h"
 #include "core/book/PageNumberText.h"
-#include "core/book/PageStore.h"
 #include "core/search/PageSearch.h"
 #include "core/settings/Profile.h"
 #include "ui/shell/Tips.h"
+#include "core/output/FoundText.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTextEdit>
 
 QString emptyQueryMessage(const QString &module)
@@ -56,6 +55,9 @@ frmFind::frmFind(const Environment &env, QWidget *parent)
     // Enter must not reach the default button and search again.
     auto *choice = new ListChoice(lstFound, ListChoice::Mouse::DoubleClick);
     connect(choice, &ListChoice::chosen, this, &frmFind::lstFound_DblClick);
+    tip_ = new WindowTip(
+        lstFound,
+        QStringLiteral("Арвий Квиллборн\r\nВведите слово или фразу для поиска,\r\nи нажмите <Найти>..."));
 
     frStat = new QGroupBox(this);
     frStat->setObjectName(QStringLiteral("frStat"));
@@ -108,33 +110,10 @@ frmFind::frmFind(const Environment &env, QWidget *parent)
     centreOnScreen(this);
 }
 
-frmFind::~frmFind()
-{
-    DestroyTipWindows();
-}
-
 void frmFind::Form_Load()
 {
-    prepareTip();
+    tip_->prepare();
     lstFound->clear();
-}
-
-void frmFind::prepareTip()
-{
-    InitTipControls(ICC_BAR_CLASSES);
-    tip_ = CreateTipWindow(this, true);
-    AddTip(tip_, lstFound,
-           QStringLiteral("Арвий Квиллборн\r\nВведите слово или фразу для поиска,\r\nи нажмите <Найти>..."),
-           BookTipLook);
-}
-
-// Another window may have destroyed every tip while this one stayed
-// loaded; the reader opening it now still gets the help.
-void frmFind::showEvent(QShowEvent *event)
-{
-    if (!tip_)
-        prepareTip();
-    QDialog::showEvent(event);
 }
 
 void frmFind::retranslate(const language::Captions &c)
@@ -152,8 +131,7 @@ void frmFind::cmdFind_Click()
 {
     lstFound->clear();
     text1->clear();
-    collected_.clear();
-    count_ = 0;
+    foundPages_.clear();
     lblStat->setText(QStringLiteral("0"));
     Q_EMIT foundWordChosen(QString(), false);
 
@@ -164,31 +142,16 @@ void frmFind::cmdFind_Click()
         return;
     }
     caseSensitive_ = chkReg->isChecked();
-    QStringList lines;
     for (const search::Match &match : search::findPages(query_, caseSensitive_)) {
-        lines << match.line;
-        // Pages are kept apart by an empty line, so the saved text reads
-        // as a set of pages.
-        QString page = bookdata::LoadPageText(match.page).value_or(QString());
-        if (!page.endsWith(QStringLiteral("\r\n")))
-            page += QStringLiteral("\r\n");
-        if (!collected_.isEmpty())
-            collected_ += QStringLiteral("\r\n");
-        collected_ += page;
-        ++count_;
-    }
-    for (const QString &line : lines) {
+        foundPages_ << match.page;
         // The line keeps the page's own line breaks; on screen they read
         // as verse is quoted inline.
-        auto *item =
-            new QListWidgetItem(QString(line).replace(QStringLiteral("\r\n"), QStringLiteral(" / ")));
-        item->setData(Qt::UserRole, line);
-        lstFound->addItem(item);
+        lstFound->addItem(QString(match.line).replace(QStringLiteral("\r\n"), QStringLiteral(" / ")));
     }
-    if (!lines.isEmpty())
+    if (!foundPages_.isEmpty())
         cmds->setEnabled(true);
-    lblStat->setText(QString::number(count_));
-    text1->setPlainText(collected_);
+    lblStat->setText(QString::number(foundPages_.size()));
+    text1->setPlainText(output::foundPagesText(foundPages_));
 }
 
 void frmFind::lstFound_DblClick()
@@ -207,13 +170,8 @@ void frmFind::cmdCancel_Click()
 
 void frmFind::cmds_Click()
 {
-    if (count_ == 0)
+    if (foundPages_.isEmpty())
         return;
-    const QString text = search::summaryLine(query_, count_) + QStringLiteral("\r\n\r\n") + collected_;
-    QString name = query_.trimmed();
-    name.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]")), QStringLiteral("_"));
-    output::saveTextAs(env_.os, text, cmds->text(),
-                       name.isEmpty() ? QStringLiteral("Поиск.txt")
-                                      : QStringLiteral("Поиск - %1.txt").arg(name),
-                       this);
+    output::saveTextAs(env_.os, output::savedFoundText(query_, foundPages_), cmds->text(),
+                       output::foundFileName(query_), this);
 }

@@ -3,7 +3,6 @@
 #include "core/common/Environment.h"
 
 #include <QDialog>
-#include <QPointer>
 
 class QCheckBox;
 class QGroupBox;
@@ -12,7 +11,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QTextEdit;
-class BalloonTip;
+class WindowTip;
 namespace language {
 struct Captions;
 }
@@ -26,7 +25,6 @@ class frmFind final : public QDialog
 
 public:
     explicit frmFind(const Environment &env, QWidget *parent = nullptr);
-    ~frmFind() override;
 
     void Form_Load();
     void retranslate(const language::Captions &captions);
@@ -56,19 +54,13 @@ Q_SIGNALS:
     // which takes the last mark away.
     void foundWordChosen(const QString &query, bool caseSensitive);
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
-    void prepareTip();
-
     Environment env_;
     QString captionModule_; // the module the captions came from
     QString query_;
     bool caseSensitive_ = false; // as query_ was searched
-    qint16 count_ = 0;
-    QString collected_;
-    QPointer<BalloonTip> tip_;
+    QList<int> foundPages_;      // by the last search, in page order
+    WindowTip *tip_ = nullptr;
 };
 
 // The empty-query message follows the interface: Russian for a module in

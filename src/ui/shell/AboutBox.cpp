@@ -1,5 +1,7 @@
 #include "ui/shell/AboutBox.h"
 
+#include "core/common/Version.h"
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -10,9 +12,7 @@
 
 QString versionNumber(const QString &fullVersion)
 {
-    const QStringList parts = fullVersion.split(u'.');
-    const auto number = [](const QString &part) { return QString::number(part.toInt()); };
-    return number(parts.value(0)) + u'.' + number(parts.value(1)) + u'.' + number(parts.value(3));
+    return versionFields(fullVersion, {0, 1, 3});
 }
 
 QString licenceMarkup(const QString &license)

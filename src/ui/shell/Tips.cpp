@@ -1,15 +1,11 @@
 #include "ui/shell/Tips.h"
 
 #include <QApplication>
-
-bool InitTipControls(int)
-{
-    return qobject_cast<QApplication *>(QCoreApplication::instance()) != nullptr;
-}
+#include <QEvent>
 
 BalloonTip *CreateTipWindow(QWidget *owner, bool balloon)
 {
-    if (!InitTipControls(ICC_BAR_CLASSES))
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
         return nullptr;
     return new BalloonTip(owner, balloon);
 }
@@ -27,4 +23,32 @@ void DestroyTipWindows()
     for (QWidget *window : QApplication::topLevelWidgets())
         if (auto *tip = qobject_cast<BalloonTip *>(window))
             delete tip;
+}
+
+WindowTip::WindowTip(QWidget *control, const QString &text)
+    : QObject(control->window())
+    , control_(control)
+    , text_(text)
+{
+    control->window()->installEventFilter(this);
+}
+
+// Its window is going: the chooser and the search take every tip along,
+// whoever made it.
+WindowTip::~WindowTip()
+{
+    DestroyTipWindows();
+}
+
+void WindowTip::prepare()
+{
+    tip_ = CreateTipWindow(control_->window(), true);
+    AddTip(tip_, control_, text_, BookTipLook);
+}
+
+bool WindowTip::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Show && watched == parent() && !tip_)
+        prepare();
+    return QObject::eventFilter(watched, event);
 }

@@ -43,7 +43,6 @@ book::book(const Environment &env, QWidget *parent)
 
 bool book::Form_Load()
 {
-    InitTipControls(ICC_BAR_CLASSES);
     AddTip(CreateTipWindow(this, true), Pic,
            QStringLiteral(KV_PRODUCT_NAME "\r\nКликните левой кнопкой мыши,\r\n"
                                           "или нажмите ESC для продолжения..."),

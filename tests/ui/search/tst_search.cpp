@@ -69,7 +69,9 @@ class TestSearch : public QObject
         f->chkReg->setChecked(exactCase);
         QTest::keyClick(f->txtFind, Qt::Key_Return);
     }
-    QString line(int row) const { return f->lstFound->item(row)->data(Qt::UserRole).toString(); }
+    // A result as the list shows it: the page's line breaks read " / ".
+    QString line(int row) const { return f->lstFound->item(row)->text(); }
+    static QString shown(QString line) { return line.replace(QStringLiteral("\r\n"), QStringLiteral(" / ")); }
     // A real double-click: press, release, then the second press that the
     // system reports as a double-click, and its release.
     void doubleClick(int row)
@@ -105,12 +107,12 @@ private Q_SLOTS:
         find(word);
         QCOMPARE(f->lstFound->count(), 2);
         QCOMPARE(f->lblStat->text(), QStringLiteral("2"));
-        QCOMPARE(line(0), search::resultLine(pages[0], *bookdata::LoadPageText(pages[0])));
+        QCOMPARE(line(0), shown(search::resultLine(pages[0], *bookdata::LoadPageText(pages[0]))));
         QVERIFY(line(1).startsWith(QStringLiteral(" %1 ").arg(pages[1])));
         QVERIFY(f->cmds->isEnabled());
         // What the line shows is the page's beginning, 30 characters as stored.
-        QCOMPARE(line(0), QStringLiteral(" %1 ").arg(pages[0]) + bookdata::LoadPageText(pages[0])->left(30) +
-                              QStringLiteral("..."));
+        QCOMPARE(line(0), shown(QStringLiteral(" %1 ").arg(pages[0]) +
+                                bookdata::LoadPageText(pages[0])->left(30) + QStringLiteral("...")));
         QVERIFY(f->text1->toPlainText().contains(word));
         // A page that holds the word twice is still one result.
         find(QStringLiteral("и"));
@@ -127,7 +129,8 @@ private Q_SLOTS:
         const QString word = wordOnPages(2);
         const QList<int> pages = pagesWith(word, Qt::CaseInsensitive);
         find(word);
-        QSignalSpy jumps(w, &OpenBook::spreadShown);
+        // Every jump from a result is the search window asking for a page.
+        QSignalSpy jumps(f, &frmFind::pageChosen);
         f->lstFound->setFocus();
         f->lstFound->setCurrentRow(1);
         QTest::keyClick(f->lstFound, Qt::Key_Return);
@@ -140,6 +143,9 @@ private Q_SLOTS:
         QCOMPARE(program->os->fakePrompts.messages.size(), 1);
 
         jumps.clear();
+        // Turned away first, so landing on the result's spread is this jump's doing.
+        w->TurnToPage(bookdata::spreadOf(pages[0]) == bookdata::LastSpread ? bookdata::FirstSpread
+                                                                           : bookdata::LastSpread);
         doubleClick(0);
         QCOMPARE(jumps.count(), 1);
         QCOMPARE(w->currentPage(), qint16(bookdata::spreadOf(pages[0])));
@@ -278,6 +284,8 @@ private Q_SLOTS:
         for (int page : pagesWith(word, Qt::CaseInsensitive))
             QVERIFY(saved.contains(*bookdata::LoadPageText(page)));
         QCOMPARE(program->os->fakePrompts.saveDialogs.size(), 1);
+        QCOMPARE(program->os->fakePrompts.saveSuggestions,
+                 QStringList{QStringLiteral("Поиск - %1.txt").arg(word)});
         QCOMPARE(program->os->fakePrompts.dialogOwners, QList<QObject *>{f});
 
         // Cancel writes nothing; a path that cannot be written is told.

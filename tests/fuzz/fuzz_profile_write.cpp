@@ -6,8 +6,8 @@
 //    A Windows-1251 file may instead move to UTF-8 whole (when it cannot
 //    hold the value, or when the line written took its last bytes that
 //    are no UTF-8): then every other line is the same text in UTF-8;
-//  - the key reads back as the value written, trimmed, with CR and LF
-//    turned into spaces.
+//  - the key reads back as the value written, with CR and LF turned into
+//    spaces; blanks at an edge survive, since the writer quotes them.
 // The names asked for are those a reader can ask for: names the file
 // holds, or plain names the program uses.
 #include "FuzzSupport.h"
@@ -93,9 +93,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QString clean = value;
     clean.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
     const QString back = profile::readString(section, key, QStringLiteral("\x01missing"), file, 1024);
-    const bool exact = back == clean.trimmed();
+    const bool exact = back == clean;
     const bool asTheCodePageHoldsIt = kind == encoding::Kind::Windows1251 &&
-                                      back == encoding::decode(encoding::encode(clean, kind), kind).trimmed();
+                                      back == encoding::decode(encoding::encode(clean, kind), kind);
     if (!exact && !asTheCodePageHoldsIt)
         std::fprintf(stderr, "[%s] %s = \"%s\" read back as \"%s\"\n", qUtf8Printable(section),
                      qUtf8Printable(key), qUtf8Printable(clean), qUtf8Printable(back));

@@ -5,8 +5,7 @@
 #include "core/common/Twips.h"
 #include "core/language/Captions.h"
 #include "core/output/SaveText.h"
-#include "core/settings/Profile.h"
-#include "core/settings/SettingsKeys.h"
+#include "core/settings/ReaderSettings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -298,19 +297,19 @@ void font1::cmdFontApply_Click()
 
 void font1::chkDef_Click()
 {
+    settings::KeptLook look;
+    look.colour = sampleColour();
+    const auto chosen = [this](int list) {
+        return cmbFont[list]->currentIndex() >= 0 ? std::optional(cmbFont[list]->currentText())
+                                                  : std::nullopt;
+    };
+    look.family = chosen(0);
+    look.size = chosen(2);
+    look.style = chosen(1);
+    // The pages already show the choice; if it cannot be kept for the
+    // next start, the reader hears it once.
     const QString ini = env_.settingsFile();
-    const QString general = QStringLiteral("General");
-    // The pages already show the choice; if it cannot be kept for the next
-    // start, the reader hears it once, and the remaining keys are not tried.
-    Result kept = profile::writeString(settings::SectionColour, settings::KeyForeColor,
-                                       QString::number(sampleColour()), ini);
-    if (kept && cmbFont[0]->currentIndex() >= 0)
-        kept = profile::writeString(general, settings::KeyFont, cmbFont[0]->currentText(), ini);
-    if (kept && cmbFont[2]->currentIndex() >= 0)
-        kept = profile::writeString(general, settings::KeyFontSize, cmbFont[2]->currentText(), ini);
-    if (kept && cmbFont[1]->currentIndex() >= 0)
-        kept = profile::writeString(general, settings::KeyBold, cmbFont[1]->currentText(), ini);
-    if (!kept)
+    if (const Result kept = settings::keepLook(look, ini); !kept)
         output::tellNotSaved(env_.os.prompts(), QStringLiteral("настройки"), ini, kept.error);
 }
 

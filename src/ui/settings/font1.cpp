@@ -183,10 +183,11 @@ void font1::Form_Load(const ReadingStyle &current)
     {
         const QSignalBlocker quiet(cmbFont[0]);
         cmbFont[0]->clear();
-        cmbFont[0]->addItems(screenFonts());
-        cmbFont[0]->setCurrentIndex(-1);
     }
-    select(0, current.family.value_or(QString()));
+    typefacesListed_ = false;
+    pagesTypeface_ = current.family.value_or(QString());
+    if (isVisible())
+        fillTypefaces();
     txtPreview->setText(SampleText);
     const bool bold = current.bold.value_or(false);
     const bool italic = current.italic.value_or(false);
@@ -207,6 +208,29 @@ void font1::Form_Load(const ReadingStyle &current)
     chkStrikethru->setChecked(current.strikeOut.value_or(false));
     setSampleColour(current.colour.value_or(0));
     cmdFontApply->setEnabled(false);
+}
+
+void font1::showEvent(QShowEvent *event)
+{
+    fillTypefaces();
+    QDialog::showEvent(event);
+}
+
+// The list and the sample end as the load would have left them: the pages'
+// typeface chosen and worn by the sample, and Apply as it was.
+void font1::fillTypefaces()
+{
+    if (typefacesListed_)
+        return;
+    typefacesListed_ = true;
+    const QSignalBlocker quiet(cmbFont[0]);
+    cmbFont[0]->addItems(screenFonts());
+    cmbFont[0]->setCurrentIndex(cmbFont[0]->findText(pagesTypeface_));
+    if (cmbFont[0]->currentIndex() >= 0) {
+        QFont sample = txtPreview->font();
+        sample.setFamily(pagesTypeface_);
+        txtPreview->setFont(sample);
+    }
 }
 
 void font1::select(int list, const QString &text)
@@ -266,6 +290,7 @@ void font1::color_Click()
 
 void font1::cmdFontOriginal_Click()
 {
+    fillTypefaces();
     select(0, QStringLiteral("Times New Roman"));
     select(1, QStringLiteral("Bold"));
     select(2, QStringLiteral("14"));
@@ -278,6 +303,7 @@ void font1::cmdFontApply_Click()
 {
     // With no typeface or size chosen (the pages wear one the lists do not
     // offer) the pages keep theirs rather than take an empty one.
+    fillTypefaces();
     ReadingStyle style;
     if (cmbFont[0]->currentIndex() >= 0)
         style.family = cmbFont[0]->currentText();
@@ -297,6 +323,7 @@ void font1::cmdFontApply_Click()
 
 void font1::chkDef_Click()
 {
+    fillTypefaces();
     settings::KeptLook look;
     look.colour = sampleColour();
     const auto chosen = [this](int list) {

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Memory as the reader meets it: the real program is started, its cover
-# clicked open as a reader would, and the book left open for a second;
+# left to fade in and then clicked open, and the book left open a second;
 # then its resident and peak sizes are read. The bare window (startup_bare
 # --stay) is held open as long, started the same way. Each is started
 # `runs` times (5 by default), in turn, and the medians compared. Needs a
@@ -17,6 +17,12 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+
+fail() {
+    echo "memory.sh: $*" >&2
+    sed 's/^/  program: /' "$work/log" >&2
+    exit 1
+}
 
 # Runs "$@" every twentieth of a second until it succeeds, at most $1 times.
 poll() {
@@ -57,18 +63,19 @@ stop() {
 
 # No screen reader: Qt's accessibility stays off unless one asks for it.
 start() {
-    (cd "$work" && exec env -u QT_LINUX_ACCESSIBILITY_ALWAYS_ON "$@") >/dev/null 2>&1 &
+    (cd "$work" && exec env -u QT_LINUX_ACCESSIBILITY_ALWAYS_ON "$@") >>"$work/log" 2>&1 &
     pid=$!
 }
 
 book() {
     start "$build/kvillborn"
-    poll 1200 window_of "$pid" SPLASH || { echo "memory.sh: no cover appeared" >&2; exit 1; }
+    poll 1200 window_of "$pid" SPLASH || fail "no cover appeared"
     local cover
     cover=$(window_of "$pid" SPLASH)
-    # The cover fades in; a click opens it at any point of the fade.
+    # The reader watches the cover fade in (about a second), then clicks.
+    sleep 1.5
     xdotool mousemove --window "$cover" 160 230 click 1
-    poll 1200 window_of "$pid" NORMAL || { echo "memory.sh: the cover did not open the book" >&2; exit 1; }
+    poll 1200 window_of "$pid" NORMAL || fail "the cover did not open the book"
     sleep 1
     sizes "$pid"
     stop
@@ -76,7 +83,7 @@ book() {
 
 bare() {
     start "$build/startup_bare" --stay
-    poll 1200 window_of "$pid" NORMAL || { echo "memory.sh: the bare window did not appear" >&2; exit 1; }
+    poll 1200 window_of "$pid" NORMAL || fail "the bare window did not appear"
     sleep 1
     sizes "$pid"
     stop

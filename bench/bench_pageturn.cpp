@@ -4,6 +4,7 @@
 #include "BenchRow.h"
 #include "core/common/Environment.h"
 #include "app/Forms.h"
+#include "ui/common/PrintDialog.h"
 #include "ui/common/Resources.h"
 #include "platform/LinuxPlatform.h"
 #include "core/book/BookTables.h"
@@ -22,7 +23,8 @@ int main(int argc, char *argv[])
     resources::registerTypeface(programFolder);
     platform::LinuxPlatform os;
     const Environment env{os, programFolder};
-    Forms forms(env);
+    QtPrintDialog printing;
+    Forms forms(env, printing);
     QTemporaryDir work; // kvibmark.dat lives in the current folder
     QDir::setCurrent(work.path());
 

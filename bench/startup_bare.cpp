@@ -1,6 +1,7 @@
 // What any Qt program with this window would cost: a bare QMainWindow
 // with the reading window's menu bar and its picture of the book, started
-// the way the program starts. Run by bench_startup.
+// the way the program starts. Run by bench_startup, which it leaves at its
+// first frame; with --stay it stays open, for bench/memory.sh.
 #include "FirstPaint.h"
 #include "ui/common/Resources.h"
 #include "core/common/Twips.h"
@@ -37,7 +38,8 @@ int main(int argc, char *argv[])
     window.setCentralWidget(holder);
     window.resize(px(10755), px(7305) + window.menuBar()->sizeHint().height());
 
-    new FirstPaint(picture);
+    if (!app.arguments().contains(QStringLiteral("--stay")))
+        new FirstPaint(picture);
     window.show();
     window.activateWindow();
     return QApplication::exec();

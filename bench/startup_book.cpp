@@ -4,6 +4,7 @@
 #include "FirstPaint.h"
 #include "core/common/Environment.h"
 #include "app/Forms.h"
+#include "ui/common/PrintDialog.h"
 #include "ui/common/Resources.h"
 #include "core/startup/Startup.h"
 #include "platform/LinuxPlatform.h"
@@ -23,7 +24,8 @@ int main(int argc, char *argv[])
 
     platform::LinuxPlatform os;
     const Environment env{os, programFolder};
-    Forms forms(env);
+    QtPrintDialog printing;
+    Forms forms(env, printing);
 
     const startup::Folders folders{programFolder, QDir::currentPath()};
     const QString title =

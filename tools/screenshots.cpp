@@ -3,6 +3,7 @@
 //   QT_QPA_PLATFORM=offscreen build/kv_screenshots OUTDIR [module.lng ...]
 #include "core/common/Environment.h"
 #include "app/Forms.h"
+#include "ui/common/PrintDialog.h"
 #include "ui/common/Resources.h"
 #include "ui/bookmarks/frmBMarks.h"
 #include "ui/language/frmLang.h"
@@ -71,7 +72,8 @@ int main(int argc, char *argv[])
             qCritical("cannot write the scratch program.ini");
             return 1;
         }
-        Forms forms(env);
+        QtPrintDialog printing;
+        Forms forms(env, printing);
         const QString tag = QFileInfo(module).baseName();
         OpenBook *reader = forms.openBook();
         reader->TurnToPage(53);

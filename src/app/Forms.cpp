@@ -18,9 +18,10 @@
 
 #include <QLineEdit>
 
-Forms::Forms(const Environment &env, QObject *parent)
+Forms::Forms(const Environment &env, PrintDialog &printing, QObject *parent)
     : QObject(parent)
     , env_(env)
+    , printing_(printing)
     , modulePath_(env.englishModule())
     , dialogLanguage_(new DialogLanguage(this))
 {
@@ -38,11 +39,11 @@ Forms::~Forms()
 }
 
 // Creates the window hidden, registers it, wires it, then runs its load.
-template <class Window, class Load>
-Window *Forms::create(QPointer<Window> &slot, Load load)
+template <class Window, class Load, class... Services>
+Window *Forms::create(QPointer<Window> &slot, Load load, Services &...services)
 {
     if (!slot) {
-        slot = new Window(env_);
+        slot = new Window(env_, services...);
         slot->setAttribute(Qt::WA_DeleteOnClose);
         Q_EMIT windowCreated(slot);
         load(slot.data());
@@ -156,10 +157,14 @@ OpenBook *Forms::openBook()
 
 ::Dialog *Forms::Dialog()
 {
-    return create(dialog_, [this](::Dialog *w) {
-        w->setReadingStyleSource([this] { return openBook_ ? openBook_->readingStyle() : ReadingStyle{}; });
-        w->Form_Load();
-    });
+    return create(
+        dialog_,
+        [this](::Dialog *w) {
+            w->setReadingStyleSource(
+                [this] { return openBook_ ? openBook_->readingStyle() : ReadingStyle{}; });
+            w->Form_Load();
+        },
+        printing_);
 }
 
 void Forms::ShowPoemDialog()

@@ -15,6 +15,7 @@ class frmFind;
 class frmBMarks;
 class Dialog;
 class DialogLanguage;
+class PrintDialog;
 class QWidget;
 
 // The one place that knows every window. It creates each on first use,
@@ -28,7 +29,8 @@ class Forms final : public QObject
     Q_DISABLE_COPY_MOVE(Forms)
 
 public:
-    explicit Forms(const Environment &env, QObject *parent = nullptr);
+    // `printing` is the print dialog the poem window asks; it outlives the registry.
+    Forms(const Environment &env, PrintDialog &printing, QObject *parent = nullptr);
     ~Forms() override;
 
     // The splash screen; nullptr when its load found another running copy.
@@ -61,8 +63,8 @@ Q_SIGNALS:
     void windowCreated(QWidget *window);
 
 private:
-    template <class Window, class Load>
-    Window *create(QPointer<Window> &slot, Load load);
+    template <class Window, class Load, class... Services>
+    Window *create(QPointer<Window> &slot, Load load, Services &...services);
     void openTheBook();
     void unloadSplash();
     void turnTo(qint16 page);
@@ -73,6 +75,7 @@ private:
     void showModal(Window *window);
 
     Environment env_;
+    PrintDialog &printing_;
     QString modulePath_;
     bool toldNoLanguage_ = false;
     QPointer<book> splash_;

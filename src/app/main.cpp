@@ -1,5 +1,6 @@
 #include "core/common/Environment.h"
 #include "app/Forms.h"
+#include "ui/common/PrintDialog.h"
 #include "core/startup/ProgramFolders.h"
 #include "ui/common/Resources.h"
 #include "ui/splash/Splash.h"
@@ -38,7 +39,8 @@ int main(int argc, char *argv[])
     platform::LinuxPlatform os;
     programfolders::takeShippedFiles(os, where);
     const Environment env{os, where.own};
-    Forms forms(env);
+    QtPrintDialog printing;
+    Forms forms(env, printing);
 
     const startup::Folders folders{where.shipped, QDir::currentPath(), where.own};
     const QString title =

@@ -12,8 +12,6 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -85,15 +83,6 @@ std::optional<QString> QtPrompts::saveFileName(const QString &title, const QStri
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first();
-}
-
-bool QtPrompts::choosePrinter(QPrinter &printer, QObject *owner)
-{
-    QPrintDialog dialog(&printer);
-    ownBy(dialog, owner);
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
-                      QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintShowPageSize);
-    return dialog.exec() == QDialog::Accepted;
 }
 
 LinuxPlatform::LinuxPlatform() = default;

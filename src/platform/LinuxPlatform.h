@@ -15,7 +15,6 @@ public:
     std::optional<qint32> chooseColour() override;
     std::optional<QString> saveFileName(const QString &title, const QString &suggestedName,
                                         QObject *owner = nullptr) override;
-    bool choosePrinter(QPrinter &printer, QObject *owner = nullptr) override;
 };
 
 // The services on Linux: uname for the version, X11 (xcb) for other

@@ -6,9 +6,6 @@
 #include <cstdint>
 #include <optional>
 
-// Filled in by the print dialog; only the platform and window layers use
-// one, so the logic layer needs no more than the name.
-class QPrinter;
 class QObject;
 
 // The only door to the operating system. Everything above this layer asks
@@ -69,10 +66,6 @@ public:
     // the window it was opened from, and is modal to it.
     virtual std::optional<QString> saveFileName(const QString &title, const QString &suggestedName,
                                                 QObject *owner = nullptr) = 0;
-    // The print dialog for `printer`: true when the reader confirmed, and
-    // the printer then prints where, how often and which pages the reader
-    // chose (a PDF file among them). Owned as the save dialog is.
-    virtual bool choosePrinter(QPrinter &printer, QObject *owner = nullptr) = 0;
 };
 
 class Platform

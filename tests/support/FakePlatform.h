@@ -9,8 +9,6 @@
 #include <QFile>
 #include <QStringList>
 
-#include <functional>
-
 struct Asked
 {
     QString text;
@@ -34,7 +32,7 @@ public:
     std::optional<QString> saveAnswer;
     QStringList saveDialogs;     // the titles it was opened with
     QStringList saveSuggestions; // the names it suggested
-    QList<QObject *> dialogOwners; // the window each save or print dialog sat over
+    QList<QObject *> dialogOwners; // the window each save dialog sat over
     std::optional<QString> saveFileName(const QString &title, const QString &suggestedName,
                                         QObject *owner = nullptr) override
     {
@@ -42,17 +40,6 @@ public:
         saveDialogs << title;
         saveSuggestions << suggestedName;
         return saveAnswer;
-    }
-    // How the print dialog answers: it sets up the printer as the reader
-    // would (a PDF file, say) and says yes, or says no for Cancel. Unset,
-    // it is cancelled.
-    std::function<bool(QPrinter &)> printAnswer;
-    int printDialogs = 0;
-    bool choosePrinter(QPrinter &printer, QObject *owner = nullptr) override
-    {
-        dialogOwners << owner;
-        ++printDialogs;
-        return printAnswer && printAnswer(printer);
     }
     void message(const QString &text, const QString &title, platform::Icon icon) override
     {

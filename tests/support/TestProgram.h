@@ -7,6 +7,7 @@
 #include "app/Forms.h"
 #include "ui/common/Resources.h"
 #include "support/FakePlatform.h"
+#include "support/FakePrintDialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,6 +33,7 @@ public:
     QTemporaryDir dir;
     std::unique_ptr<FakePlatform> os;
     std::unique_ptr<Environment> env;
+    FakePrintDialog printing;
     std::unique_ptr<Forms> forms;
     // The object names of the windows in the order they were created.
     QStringList loadOrder;
@@ -65,7 +67,7 @@ public:
         forms.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         loadOrder.clear();
-        forms = std::make_unique<Forms>(*env);
+        forms = std::make_unique<Forms>(*env, printing);
         QObject::connect(forms.get(), &Forms::windowCreated,
                          [this](QWidget *w) { loadOrder << w->objectName(); });
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/Result.h"
 #include "core/settings/ReadingStyle.h"
 
 #include <QString>
@@ -16,5 +17,20 @@ struct ReaderSettings
 // A size or colour the window cannot take falls back to its default for
 // this run alone; the file keeps what the reader wrote.
 ReaderSettings readReaderSettings(const QString &settingsFile, const QString &englishModule);
+
+// What the font dialog keeps for the next start, as its lists show it. A
+// list with nothing chosen is empty here, and its key is left as it is.
+struct KeptLook
+{
+    qint32 colour = 0;
+    std::optional<QString> family;
+    std::optional<QString> size;
+    std::optional<QString> style; // "Bold Italic"; kept, though a start reads no style back
+};
+
+// Writes the colour, then the typeface, size and style that were chosen.
+// The first key that cannot be written ends it: the reader is told once,
+// and a file that refused one key is not tried with the next.
+Result keepLook(const KeptLook &look, const QString &settingsFile);
 
 } // namespace settings

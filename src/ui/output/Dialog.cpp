@@ -1,6 +1,7 @@
 #include "ui/output/Dialog.h"
 
 #include "ui/common/Placement.h"
+#include "ui/common/PrintDialog.h"
 #include "core/common/Twips.h"
 #include "ui/output/PoemOutput.h"
 #include "core/output/PoemText.h"
@@ -14,9 +15,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-Dialog::Dialog(const Environment &env, QWidget *parent)
+Dialog::Dialog(const Environment &env, PrintDialog &printing, QWidget *parent)
     : QDialog(parent)
     , env_(env)
+    , printing_(printing)
 {
     setObjectName(QStringLiteral("Dialog"));
     setWindowTitle(QStringLiteral("Выберете стихотворение..."));
@@ -101,9 +103,9 @@ void Dialog::CancelButton_Click()
 void Dialog::Command1_Click()
 {
     QPrinter printer(QPrinter::HighResolution);
-    platform::Prompts &prompts = env_.os.prompts();
-    if (!prompts.choosePrinter(printer, this))
+    if (!printing_.choosePrinter(printer, this))
         return;
+    platform::Prompts &prompts = env_.os.prompts();
     const ReadingStyle style = readingStyle_ ? readingStyle_() : ReadingStyle{};
     const Result printed = output::printPoem(printer, Rt, output::printFont(style));
     // Said only once the job is out of our hands, so the reader is never

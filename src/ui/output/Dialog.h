@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class PrintDialog;
 class QGroupBox;
 class QListWidget;
 class QPushButton;
@@ -20,7 +21,8 @@ class Dialog final : public QDialog
     Q_DISABLE_COPY_MOVE(Dialog)
 
 public:
-    explicit Dialog(const Environment &env, QWidget *parent = nullptr);
+    // `printing` asks the reader where to print; it outlives the window.
+    Dialog(const Environment &env, PrintDialog &printing, QWidget *parent = nullptr);
 
     // Every opening starts with no poem chosen and an empty text.
     void Form_Load();
@@ -48,6 +50,7 @@ public:
 
 private:
     Environment env_;
+    PrintDialog &printing_;
     std::function<ReadingStyle()> readingStyle_;
     QString chosenEntry_; // the list text of the poem in Rt
     // Neither is ever seen by the reader: the text buffer every action

@@ -5,8 +5,7 @@
 #include "core/common/Twips.h"
 #include "core/language/Captions.h"
 #include "core/output/SaveText.h"
-#include "core/settings/Profile.h"
-#include "core/settings/SettingsKeys.h"
+#include "core/settings/ReaderSettings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -184,10 +183,11 @@ void font1::Form_Load(const ReadingStyle &current)
     {
         const QSignalBlocker quiet(cmbFont[0]);
         cmbFont[0]->clear();
-        cmbFont[0]->addItems(screenFonts());
-        cmbFont[0]->setCurrentIndex(-1);
     }
-    select(0, current.family.value_or(QString()));
+    typefacesListed_ = false;
+    pagesTypeface_ = current.family.value_or(QString());
+    if (isVisible())
+        fillTypefaces();
     txtPreview->setText(SampleText);
     const bool bold = current.bold.value_or(false);
     const bool italic = current.italic.value_or(false);
@@ -208,6 +208,29 @@ void font1::Form_Load(const ReadingStyle &current)
     chkStrikethru->setChecked(current.strikeOut.value_or(false));
     setSampleColour(current.colour.value_or(0));
     cmdFontApply->setEnabled(false);
+}
+
+void font1::showEvent(QShowEvent *event)
+{
+    fillTypefaces();
+    QDialog::showEvent(event);
+}
+
+// The list and the sample end as the load would have left them: the pages'
+// typeface chosen and worn by the sample, and Apply as it was.
+void font1::fillTypefaces()
+{
+    if (typefacesListed_)
+        return;
+    typefacesListed_ = true;
+    const QSignalBlocker quiet(cmbFont[0]);
+    cmbFont[0]->addItems(screenFonts());
+    cmbFont[0]->setCurrentIndex(cmbFont[0]->findText(pagesTypeface_));
+    if (cmbFont[0]->currentIndex() >= 0) {
+        QFont sample = txtPreview->font();
+        sample.setFamily(pagesTypeface_);
+        txtPreview->setFont(sample);
+    }
 }
 
 void font1::select(int list, const QString &text)
@@ -267,6 +290,7 @@ void font1::color_Click()
 
 void font1::cmdFontOriginal_Click()
 {
+    fillTypefaces();
     select(0, QStringLiteral("Times New Roman"));
     select(1, QStringLiteral("Bold"));
     select(2, QStringLiteral("14"));
@@ -279,6 +303,7 @@ void font1::cmdFontApply_Click()
 {
     // With no typeface or size chosen (the pages wear one the lists do not
     // offer) the pages keep theirs rather than take an empty one.
+    fillTypefaces();
     ReadingStyle style;
     if (cmbFont[0]->currentIndex() >= 0)
         style.family = cmbFont[0]->currentText();
@@ -298,19 +323,20 @@ void font1::cmdFontApply_Click()
 
 void font1::chkDef_Click()
 {
+    fillTypefaces();
+    settings::KeptLook look;
+    look.colour = sampleColour();
+    const auto chosen = [this](int list) {
+        return cmbFont[list]->currentIndex() >= 0 ? std::optional(cmbFont[list]->currentText())
+                                                  : std::nullopt;
+    };
+    look.family = chosen(0);
+    look.size = chosen(2);
+    look.style = chosen(1);
+    // The pages already show the choice; if it cannot be kept for the
+    // next start, the reader hears it once.
     const QString ini = env_.settingsFile();
-    const QString general = QStringLiteral("General");
-    // The pages already show the choice; if it cannot be kept for the next
-    // start, the reader hears it once, and the remaining keys are not tried.
-    Result kept = profile::writeString(settings::SectionColour, settings::KeyForeColor,
-                                       QString::number(sampleColour()), ini);
-    if (kept && cmbFont[0]->currentIndex() >= 0)
-        kept = profile::writeString(general, settings::KeyFont, cmbFont[0]->currentText(), ini);
-    if (kept && cmbFont[2]->currentIndex() >= 0)
-        kept = profile::writeString(general, settings::KeyFontSize, cmbFont[2]->currentText(), ini);
-    if (kept && cmbFont[1]->currentIndex() >= 0)
-        kept = profile::writeString(general, settings::KeyBold, cmbFont[1]->currentText(), ini);
-    if (!kept)
+    if (const Result kept = settings::keepLook(look, ini); !kept)
         output::tellNotSaved(env_.os.prompts(), QStringLiteral("настройки"), ini, kept.error);
 }
 

@@ -28,6 +28,8 @@ public:
     explicit font1(const Environment &env, QWidget *parent = nullptr);
 
     // Takes the pages' look as it is now into the lists and the sample.
+    // The typeface list is filled when it is first needed: the first show,
+    // or a button pressed before it.
     void Form_Load(const ReadingStyle &current);
     void retranslate(const language::Captions &captions);
     void cmbFont_Click(int index);
@@ -62,11 +64,19 @@ Q_SIGNALS:
     // Apply: the look the pages are to take now.
     void applied(const ReadingStyle &style);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void fillTypefaces();
     void setSampleColour(qint32 colour);
     void select(int list, const QString &text);
 
     Environment env_;
+    // Every screen typeface costs the hidden dialog memory from the start
+    // of the program; until it is listed, the pages' typeface waits here.
+    bool typefacesListed_ = false;
+    QString pagesTypeface_;
 };
 
 // Every screen typeface, with "Times New Roman" and "Arial" listed under

@@ -1,6 +1,7 @@
 // The settings file as people really leave it: written by this program,
 // on Windows in Windows-1251, or by hand.
 #include "core/settings/Profile.h"
+#include "core/settings/ReaderSettings.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -41,6 +42,9 @@ private Q_SLOTS:
     void writeGoesToTheFirstOfTwoSections();
     void junkAndHugeFilesAreHarmless();
     void failedWriteIsReported();
+    void keptLookWritesOnlyWhatWasChosen();
+    void keptLookReadsBackAtTheNextStart();
+    void keptLookThatCannotBeWrittenFails();
 };
 
 void TestProfile::reads_data()
@@ -279,6 +283,44 @@ void TestProfile::failedWriteIsReported()
 {
     const Result r = profile::writeString(QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
                                           dir.filePath(QStringLiteral("no/such/folder/program.ini")));
+    QVERIFY(!r.ok);
+    QVERIFY(!r.error.isEmpty());
+}
+
+void TestProfile::keptLookWritesOnlyWhatWasChosen()
+{
+    writeBytes("[General]\r\nFont=Keep Me\r\n");
+    settings::KeptLook look;
+    look.colour = 255;
+    look.size = QStringLiteral("16");
+    QVERIFY(settings::keepLook(look, path()).ok);
+    QCOMPARE(readBytes(),
+             QByteArray("[General]\r\nFont=Keep Me\r\nFontSize=16\r\n[FontColor]\r\nForeColor=255\r\n"));
+}
+
+void TestProfile::keptLookReadsBackAtTheNextStart()
+{
+    // Keys written under the names the reading window reads them by, into
+    // the section a hand-edited file already has.
+    writeBytes("[general]\r\n");
+    settings::KeptLook look;
+    look.colour = 0x00FF00;
+    look.family = QStringLiteral("Arial");
+    look.size = QStringLiteral("12");
+    look.style = QStringLiteral("Bold Italic");
+    QVERIFY(settings::keepLook(look, path()).ok);
+    const settings::ReaderSettings read = settings::readReaderSettings(path(), QStringLiteral("eng.lng"));
+    QCOMPARE(read.style.family, std::optional<QString>(QStringLiteral("Arial")));
+    QCOMPARE(read.style.pointSize, std::optional<float>(12.0f));
+    QCOMPARE(read.style.colour, std::optional<qint32>(0x00FF00));
+    QVERIFY(readBytes().startsWith("[general]\r\nFont=Arial\r\nFontSize=12\r\nBold=Bold Italic\r\n"));
+}
+
+void TestProfile::keptLookThatCannotBeWrittenFails()
+{
+    settings::KeptLook look;
+    look.family = QStringLiteral("Arial");
+    const Result r = settings::keepLook(look, dir.filePath(QStringLiteral("no/such/folder/program.ini")));
     QVERIFY(!r.ok);
     QVERIFY(!r.error.isEmpty());
 }

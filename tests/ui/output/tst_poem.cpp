@@ -148,7 +148,7 @@ class TestPoem : public QObject
     // The print dialog answers with a PDF file at `path`.
     void printTo(const QString &path)
     {
-        prompts().printAnswer = [path](QPrinter &printer) {
+        program->printing.answer = [path](QPrinter &printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(path);
             return true;
@@ -382,8 +382,7 @@ private Q_SLOTS:
     void printCancelledOrFailedSaysSoOnce()
     {
         d->Command1->click(); // cancelled
-        QCOMPARE(prompts().printDialogs, 1);
-        QCOMPARE(prompts().dialogOwners, QList<QObject *>{d});
+        QCOMPARE(program->printing.owners, QList<QWidget *>{d});
         QVERIFY(prompts().messages.isEmpty());
 
         program->write(QStringLiteral("blocked"), "x");

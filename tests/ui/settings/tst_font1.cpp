@@ -29,6 +29,8 @@ class TestFont1 : public QObject
         program->write(QStringLiteral("program.ini"), ini);
         w = program->forms->openBook();
         d = program->forms->font1();
+        // Opened from the menu, as the reader sees it.
+        program->forms->run(Command::FontDialog);
     }
     QString ini() const { return program->path(QStringLiteral("program.ini")); }
     static QColor colourOf(QWidget *label) { return label->palette().color(QPalette::WindowText); }
@@ -50,6 +52,41 @@ private Q_SLOTS:
         QCOMPARE(d->txtPreview->font().family(), QStringLiteral("PresentScript"));
         QVERIFY(!d->cmdFontApply->isEnabled());
         QVERIFY(screenFonts().contains(QStringLiteral("Times New Roman")));
+    }
+
+    void typefacesAreListedWhenFirstShown()
+    {
+        // Loaded hidden with the reading window, the dialog holds no list
+        // of every typeface until the reader opens it ...
+        program->write(QStringLiteral("program.ini"), "[general]\r\nFont=Arial\r\nFontSize=12\r\n");
+        w = program->forms->openBook();
+        d = program->forms->font1();
+        QCOMPARE(d->cmbFont[0]->count(), 0);
+        // ... and then shows it as a load would have left it.
+        program->forms->run(Command::FontDialog);
+        QStringList listed;
+        for (int i = 0; i < d->cmbFont[0]->count(); ++i)
+            listed << d->cmbFont[0]->itemText(i);
+        QCOMPARE(listed, screenFonts());
+        QCOMPARE(d->cmbFont[0]->currentText(), QStringLiteral("Arial"));
+        QCOMPARE(d->txtPreview->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(d->txtPreview->font().pointSize(), 12);
+        QVERIFY(!d->cmdFontApply->isEnabled());
+    }
+
+    void applyBeforeTheFirstShowKeepsTheTypeface()
+    {
+        // The font dialog's Apply, reached before anyone opened it, keeps
+        // the pages' typeface as it did when the list was filled at load.
+        program->write(QStringLiteral("program.ini"), "[general]\r\nFont=Arial\r\n");
+        w = program->forms->openBook();
+        d = program->forms->font1();
+        d->chkUnderline->setChecked(true);
+        d->cmdFontApply->click();
+        QCOMPARE(ReadIniString(QStringLiteral("general"), QStringLiteral("Font"), {}, ini()),
+                 QStringLiteral("Arial"));
+        QCOMPARE(ReadIniString(QStringLiteral("general"), QStringLiteral("Bold"), {}, ini()),
+                 QStringLiteral("Regular"));
     }
 
     void sizeOutsideTheListLeavesItUnchosen()

@@ -84,7 +84,7 @@ def rename(font, package_version):
     if not copyright_:
         sys.exit("make_font: source font has no copyright entry")
 
-    # Anything still carrying the old name would let the original's name resurface
+    # Anything still carrying the upstream name would let that name resurface
     # in font menus, so every naming record is rebuilt, not patched.
     keep = {0: copyright_, 5: version, 14: name.getDebugName(14) or "https://openfontlicense.org"}
     keep[13] = name.getDebugName(13) or OFL_DESCRIPTION
@@ -142,7 +142,7 @@ def write_licence(package_dir, package_version, font_version, path):
     with open(os.path.join(package_dir, "LICENSE"), encoding="utf-8") as f:
         text = f.read()
     # The upstream file opens with its copyright line(s), then the OFL text; the
-    # note goes between so the original copyright stays first, as the licence asks.
+    # note goes between so the upstream copyright stays first, as the licence asks.
     head, sep, rest = text.partition("This Font Software is licensed")
     if not sep:
         sys.exit("make_font: unexpected LICENSE layout")

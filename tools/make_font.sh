@@ -5,7 +5,7 @@
 #
 # Why the rename: merging and re-encoding makes this a Modified Version under the
 # SIL Open Font License. Bad Script declares no Reserved Font Name, so keeping the
-# name would be allowed, but a modified face under the original's name invites
+# name would be allowed, but a modified face under the upstream face's name invites
 # confusion; the book asks for "PresentScript" and ships exactly that.
 #
 # Bad Script was picked over Marck Script after rendering 8 lines of Russian verse at

@@ -32,9 +32,9 @@ public:
     void cmdApply_Click();
     void cmdCancel_Click();
 
-    QListWidget *lfff = nullptr;
-    QPushButton *cmdApply = nullptr;
-    QPushButton *cmdCancel = nullptr;
+    QListWidget *lfff = nullptr;      // the modules found
+    QPushButton *cmdApply = nullptr;  // speaks the chosen module
+    QPushButton *cmdCancel = nullptr; // closes
     // Below the visible area: the path of the module last clicked.
     QLabel *tf = nullptr;
     // The module file names, entry for entry beside lfff.

@@ -41,12 +41,12 @@ public:
     void Command1_Click();     // print
     void Command2_Click();     // close
 
-    QListWidget *lstOgl = nullptr;
+    QListWidget *lstOgl = nullptr; // the poems
     QGroupBox *Frame1 = nullptr;
-    QPushButton *OKButton = nullptr;
-    QPushButton *CancelButton = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command2 = nullptr;
+    QPushButton *OKButton = nullptr;     // hands the poem to the word processor
+    QPushButton *CancelButton = nullptr; // saves the poem
+    QPushButton *Command1 = nullptr;     // prints the poem
+    QPushButton *Command2 = nullptr;     // closes
 
 private:
     Environment env_;

@@ -105,11 +105,11 @@ private:
     FoundWordMark *rightMark_ = nullptr;
     QLabel *leftNum = nullptr;
     QLabel *rightNum = nullptr;
-    ClickLabel *lblback = nullptr;  // turns one spread back
-    ClickLabel *lblnext = nullptr;  // turns one spread on
-    QListWidget *lstOgl = nullptr;  // the contents, laid over the left page
+    ClickLabel *lblback = nullptr; // turns one spread back
+    ClickLabel *lblnext = nullptr; // turns one spread on
+    QListWidget *lstOgl = nullptr; // the contents, laid over the left page
     // Below the visible area: seen only if the window is enlarged.
-    QLabel *n1 = nullptr;           // the contents entry last chosen
+    QLabel *n1 = nullptr;     // the contents entry last chosen
     QLabel *Label2 = nullptr; // shows the module path
 
     QMenu *mnu = nullptr;        // "Menu"
@@ -119,9 +119,9 @@ private:
     QAction *sav_t = nullptr;    // opens the poem window
     QAction *mmail = nullptr;    // writes to the authors
     QAction *sep = nullptr;
-    QAction *mnuExit = nullptr;  // ends the program
-    QMenu *bm = nullptr;         // "Bookmarks"
-    QAction *bmset = nullptr;    // marks the spread on screen
-    QAction *bml = nullptr;      // shows the marks
-    QAction *about = nullptr;    // the about box
+    QAction *mnuExit = nullptr; // ends the program
+    QMenu *bm = nullptr;        // "Bookmarks"
+    QAction *bmset = nullptr;   // marks the spread on screen
+    QAction *bml = nullptr;     // shows the marks
+    QAction *about = nullptr;   // the about box
 };

@@ -34,15 +34,15 @@ public:
     // Saves the collected pages, headed by a summary line.
     void cmds_Click();
 
-    QLineEdit *txtFind = nullptr;
-    QListWidget *lstFound = nullptr;
+    QLineEdit *txtFind = nullptr;    // what to look for
+    QListWidget *lstFound = nullptr; // one line per page found
     QGroupBox *frStat = nullptr;
     QLabel *lblFnd = nullptr;
-    QLabel *lblStat = nullptr;
-    QCheckBox *chkReg = nullptr;
-    QPushButton *cmdFind = nullptr;
-    QPushButton *cmds = nullptr;
-    QPushButton *cmdCancel = nullptr;
+    QLabel *lblStat = nullptr;        // how many pages were found
+    QCheckBox *chkReg = nullptr;      // match case
+    QPushButton *cmdFind = nullptr;   // searches
+    QPushButton *cmds = nullptr;      // saves the results as a text file
+    QPushButton *cmdCancel = nullptr; // closes
     // Outside the first client area: the full text of every matching page,
     // seen when the window is enlarged.
     QTextEdit *text1 = nullptr;

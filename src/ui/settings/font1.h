@@ -49,14 +49,14 @@ public:
     QLabel *lblSize = nullptr;
     std::array<QComboBox *, 3> cmbFont{};
     QLabel *lblEffects = nullptr;
-    QCheckBox *chkStrikethru = nullptr;
-    QCheckBox *chkUnderline = nullptr;
-    QPushButton *color = nullptr;
+    QCheckBox *chkStrikethru = nullptr; // strikes the sample through
+    QCheckBox *chkUnderline = nullptr;  // underlines the sample
+    QPushButton *color = nullptr;       // opens the colour chooser
     QLabel *lblPreview = nullptr;
-    QLineEdit *txtPreview = nullptr;
-    QPushButton *cmdFontOriginal = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *cmdFontApply = nullptr;
+    QLineEdit *txtPreview = nullptr;        // the live sample
+    QPushButton *cmdFontOriginal = nullptr; // the book's own look
+    QPushButton *Command1 = nullptr;        // closes without keeping
+    QPushButton *cmdFontApply = nullptr;    // keeps the look for the next start
 
     qint32 sampleColour() const;
 

@@ -23,9 +23,9 @@ public:
     void trmLoad_Timer();
     void Pic_Click();
 
-    ClickLabel *Pic = nullptr;   // the cover picture
-    QTimer *trmLoad = nullptr;   // the fade's clock, one step a tick
-    quint8 FadeLevel = 0;        // how far the cover has faded in, 0..228
+    ClickLabel *Pic = nullptr; // the cover picture
+    QTimer *trmLoad = nullptr; // the fade's clock, one step a tick
+    quint8 FadeLevel = 0;      // how far the cover has faded in, 0..228
 
 Q_SIGNALS:
     // The reader opened the cover: the book is to be shown and the splash
